@@ -1,0 +1,81 @@
+#include "model/Codepage1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// Code points of 0x80..0x9F; the rest of 1252 equals Latin-1.
+constexpr std::array<char32_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string &out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+char EncodeOne(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+    return static_cast<char>(c);
+  for (std::size_t i = 0; i < kHigh.size(); ++i)
+    if (kHigh[i] == c)
+      return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+// Reads one UTF-8 sequence at text[i]; advances i.  Invalid input yields
+// U+FFFD, which has no 1252 code.
+char32_t DecodeUtf8(std::string_view text, std::size_t &i) {
+  auto b = static_cast<unsigned char>(text[i++]);
+  if (b < 0x80)
+    return b;
+  int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
+  if (extra < 0)
+    return 0xFFFD;
+  char32_t c = b & (0x3F >> extra);
+  for (int k = 0; k < extra; ++k) {
+    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+      return 0xFFFD;
+    c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
+  }
+  return c;
+}
+
+} // namespace
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (char ch : bytes) {
+    auto b = static_cast<unsigned char>(ch);
+    AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
+  }
+  return out;
+}
+
+std::string Utf8ToCp1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();)
+    out += EncodeOne(DecodeUtf8(text, i));
+  return out;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+  std::size_t n = 0;
+  for (char ch : text)
+    if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
+      ++n;
+  return n;
+}

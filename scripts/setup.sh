@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks and builds into build/.
+# Sourced by run.sh and test.sh.
+set -euo pipefail
+
+KELMOR_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
+                 xvfb xauth fonts-dejavu-core locales)
+
+kelmor_install_missing() {
+  local missing=()
+  for p in "${KELMOR_PACKAGES[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+kelmor_build() {
+  local root
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$root/build" -j "$(nproc)"
+}
