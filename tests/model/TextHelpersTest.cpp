@@ -24,8 +24,8 @@ TEST(Codepage1252, EveryByteSurvivesARoundTrip) {
 TEST(Codepage1252, UnencodableAndInvalidInputBecomesQuestionMark) {
   EXPECT_EQ(Utf8ToCp1252("a\xE2\x88\x9E"
                          "b"),
-            "a?b"); // infinity sign
-  EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");  // cut sequence
+            "a?b");                       // infinity sign
+  EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?"); // cut sequence
   EXPECT_EQ(Utf8ToCp1252("\xFF"
                          "x"),
             "?x"); // no lead byte
