@@ -18,9 +18,7 @@ public:
   GermanLocale &operator=(const GermanLocale &) = delete;
 
   // True when the locale is in force and really uses a decimal comma.
-  bool active() const {
-    return active_ && std::string(std::localeconv()->decimal_point) == ",";
-  }
+  bool active() const { return active_ && std::string(std::localeconv()->decimal_point) == ","; }
 
 private:
   std::string previous_;

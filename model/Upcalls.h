@@ -1,0 +1,32 @@
+#pragma once
+// The one seam through which the core calls upward into the application:
+// change reports of the tables and message boxes.  The application installs
+// its implementation at start-up; tests install a recording fake.  Every
+// method has a harmless default, used while nothing is installed.
+#include <string>
+
+enum class MessageButtons { OK, YesNo, YesNoCancel };
+enum class MessageAnswer { OK, Yes, No, Cancel };
+
+class UpcallInterface {
+public:
+  virtual ~UpcallInterface() = default;
+
+  // A system table changed: mark the system changed, drop the results,
+  // notify the graph windows.
+  virtual void SystemChanged() {}
+  // A load list changed: the same for the load case.
+  virtual void LoadChanged() {}
+  // Shows a message box and returns the button chosen.  The default answers
+  // without asking: OK, No for Yes/No and Cancel for Yes/No/Cancel, so an
+  // unattended caller never saves, deletes or overwrites anything.
+  virtual MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
+                                    MessageButtons buttons);
+};
+
+// The installed implementation, or the defaults when none is installed.
+UpcallInterface &Upcalls();
+// Installs an implementation (null restores the defaults) and returns the
+// previous one (null when the defaults were in force).  The caller keeps it
+// alive while it is installed.
+UpcallInterface *InstallUpcalls(UpcallInterface *upcalls);

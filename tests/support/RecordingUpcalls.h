@@ -1,0 +1,43 @@
+#pragma once
+// Installs itself as the upward seam for the lifetime of a test: counts the
+// change reports, records every message box and answers them from a queue
+// (the seam's default answer when the queue is empty).
+#include "model/Upcalls.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class RecordingUpcalls : public UpcallInterface {
+public:
+  struct Box {
+    std::string caption;
+    std::string text;
+    MessageButtons buttons;
+  };
+
+  RecordingUpcalls() : previous_(InstallUpcalls(this)) {}
+  ~RecordingUpcalls() override { InstallUpcalls(previous_); }
+  RecordingUpcalls(const RecordingUpcalls &) = delete;
+  RecordingUpcalls &operator=(const RecordingUpcalls &) = delete;
+
+  void SystemChanged() override { ++systemChanged; }
+  void LoadChanged() override { ++loadChanged; }
+  MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
+                            MessageButtons buttons) override {
+    boxes.push_back({caption, text, buttons});
+    if (answers.empty())
+      return UpcallInterface::ShowMessage(caption, text, buttons);
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  int systemChanged = 0;
+  int loadChanged = 0;
+  std::vector<Box> boxes;
+  std::deque<MessageAnswer> answers;
+
+private:
+  UpcallInterface *previous_;
+};
