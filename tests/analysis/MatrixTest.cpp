@@ -14,44 +14,29 @@ void Fill(Matrix &m, std::initializer_list<double> values) {
 
 } // namespace
 
-TEST(Matrix, ProductSumAndScaleByHand) {
+TEST(Matrix, ProductAndElementwiseOperationsByHand) {
   Matrix a(2, 3), b(3, 2);
   Fill(a, {1, 2, 3, 4, 5, 6});
   Fill(b, {7, 8, 9, 10, 11, 12});
   const TempMatrix &p = a.Multiply(b);
-  ASSERT_EQ(p.Rows(), 2);
-  ASSERT_EQ(p.Columns(), 2);
+  ASSERT_EQ(p.Rows() * 10 + p.Columns(), 22);
   EXPECT_EQ(p(0, 0), 58.0);
   EXPECT_EQ(p(0, 1), 64.0);
   EXPECT_EQ(p(1, 0), 139.0);
   EXPECT_EQ(p(1, 1), 154.0);
-
   Matrix c(2, 2);
   c.CopyFrom(p);
-  c.Subtract(p);
-  EXPECT_EQ(c(1, 1), 0.0);
-  c.CopyFrom(p);
   c.Add(p);
+  c.Subtract(b); // only b's first four elements count
   c.Scale(0.5);
-  EXPECT_EQ(c(1, 0), 139.0);
-
-  Vektor v(3);
-  Fill(v, {1, 0, -1});
-  const TempMatrix &av = a.Multiply(v);
-  EXPECT_EQ(av.Count(), 2);
-  EXPECT_EQ(av[0], -2.0);
-  EXPECT_EQ(av[1], -2.0);
-
-  a.Resize(3, 3);
-  EXPECT_EQ(a.Count(), 9);
-  EXPECT_EQ(a(2, 2), 0.0);
+  EXPECT_EQ(c(0, 0), 54.5);
+  EXPECT_EQ(c(1, 1), 149.0);
 }
 
 TEST(Matrix, EmptyShapesAreValidAndMismatchesRaise) {
   Matrix none(0, 0);
-  EXPECT_EQ(none.Count(), 0);
-  EXPECT_EQ(none.Data(), nullptr);
   Vektor empty(0);
+  EXPECT_EQ(none.Data(), nullptr);
   EXPECT_EQ(empty.Count(), 0);
   Matrix a(2, 0), b(0, 3);
   const TempMatrix &p = a.Multiply(b);
@@ -59,28 +44,20 @@ TEST(Matrix, EmptyShapesAreValidAndMismatchesRaise) {
   EXPECT_EQ(p(1, 2), 0.0);
 
   Matrix big(3, 3), small(2, 2);
-  EXPECT_THROW(big.Multiply(big).Multiply(small), Exception);
+  EXPECT_THROW(big.Multiply(small), Exception);
   EXPECT_THROW(big.Add(small), Exception);
   EXPECT_THROW(big.CopyFrom(small), Exception);
-  small.CopyFrom(big); // the destination's count governs
-  EXPECT_EQ(small(1, 1), 0.0);
-}
-
-TEST(Matrix, FailedAllocationRaisesAndHoldsNoStorage) {
-  Matrix m(2, 2);
   try {
-    m.Resize(100000, 100000);
+    small.Resize(100000, 100000);
     FAIL() << "no exception";
   } catch (const Exception &e) {
     EXPECT_EQ(std::string(e.what()), "Nicht genug Speicher (Matrix) !");
   }
-  EXPECT_EQ(m.Data(), nullptr);
-  EXPECT_THROW(m.Resize(-1, 2), Exception);
+  EXPECT_EQ(small.Data(), nullptr);
 }
 
 TEST(TempMatrices, RingHandsOutTenSlotsInTurn) {
   TempMatrix &first = TempMatrices.Temp(6, 6);
-  EXPECT_EQ(first.Capacity(), 36);
   first(5, 5) = 1.0;
   for (int k = 0; k < 9; ++k)
     EXPECT_NE(&TempMatrices.Temp(1, 1), &first);
@@ -98,8 +75,7 @@ TEST(TempMatrices, ProductNeverOverwritesItsOwnOperand) {
   TempMatrix &ab = a.Multiply(b); // (2 1; 4 3)
   for (int k = 0; k < 9; ++k)
     TempMatrices.Temp(1, 1);
-  // The next slot of the ring is ab itself.
-  const TempMatrix &abb = ab.Multiply(b);
+  const TempMatrix &abb = ab.Multiply(b); // the ring's next slot is ab itself
   EXPECT_NE(&abb, &ab);
   EXPECT_EQ(abb(0, 0), 1.0);
   EXPECT_EQ(abb(0, 1), 2.0);

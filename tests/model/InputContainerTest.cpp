@@ -10,36 +10,28 @@ namespace {
 
 struct TestRecord : RowHeader {
   std::int32_t a;
-  double b;
 };
 
-// A table of two columns that counts its hooks.
+// A table of one integer column that counts its hooks.
 class TestTable : public InputContainer {
 public:
   TestTable() : InputContainer(sizeof(TestRecord)) {}
   TestRecord &At(int row) { return *static_cast<TestRecord *>(GetRow(row)); }
-  void *GetField(int row, int column) override {
-    return column == 0 ? static_cast<void *>(&At(row).a) : &At(row).b;
-  }
-  void SetField(int row, int column, const void *value) override {
-    std::memcpy(GetField(row, column), value, column == 0 ? 4 : 8);
-  }
+  void *GetField(int row, int) override { return &At(row).a; }
+  void SetField(int row, int, const void *value) override { std::memcpy(&At(row).a, value, 4); }
   void InitRow(int row) override {
     ++initRows;
     At(row).a = 77;
   }
   void ReleaseRow(int) override { ++releasedRows; }
   void Changed() override { ++changes; }
+  // Puts rows in use the way the file reader does.
   void Use(std::initializer_list<int> rows) {
-    for (int r : rows) {
-      At(r).state = 255;
-      At(r).a = r;
-    }
+    for (int r : rows)
+      At(r) = {{255, 0}, r};
     Refresh();
   }
-  int initRows = 0;
-  int releasedRows = 0;
-  int changes = 0;
+  int initRows = 0, releasedRows = 0, changes = 0;
 };
 
 } // namespace
@@ -48,29 +40,21 @@ TEST(InputContainer, RowsInUseAreCountedAndMappedInOrder) {
   TestTable t;
   t.Use({0, 2});
   EXPECT_EQ(t.ActiveCount(), 2);
-  EXPECT_EQ(t.ActiveRow(0), t.GetRow(0));
   EXPECT_EQ(t.ActiveRow(1), t.GetRow(2));
   EXPECT_EQ(t.LastUsedRow(), 3);
   EXPECT_THROW(t.ActiveRow(2), Exception);
-  EXPECT_THROW(t.ActiveRow(-1), Exception);
-
   t.SetRowState(1, 0, 1); // the cache is rebuilt after a change
-  EXPECT_EQ(t.ActiveCount(), 3);
-  EXPECT_EQ(t.ActiveRow(2), t.GetRow(2));
   t.SetRowState(0, 0, 0);
   EXPECT_EQ(t.ActiveCount(), 2);
   EXPECT_EQ(t.ActiveRow(0), t.GetRow(1));
 
   TestTable empty;
   EXPECT_EQ(empty.LastUsedRow(), 0);
-  EXPECT_EQ(empty.ActiveCount(), 0);
   empty.GetRow(9);
   EXPECT_EQ(empty.Count(), 10);
   EXPECT_EQ(empty.ActiveCount(), 0);
   EXPECT_EQ(empty.IndexOfRecord(empty.GetRow(5)), 5);
   EXPECT_EQ(empty.IndexOfRecord(&t.At(1)), -1);
-  EXPECT_EQ(empty.IsValid(-1, 0), 0);
-  EXPECT_EQ(empty.IsValid(10, 0), 0);
 }
 
 TEST(InputContainer, RowNumbersBeyondTheLimitRaiseAndLeaveTheTable) {
@@ -78,54 +62,40 @@ TEST(InputContainer, RowNumbersBeyondTheLimitRaiseAndLeaveTheTable) {
   t.Use({0});
   EXPECT_THROW(t.GetRow(-1), Exception);
   EXPECT_THROW(t.GetRow(kMaxRows), Exception);
-  EXPECT_THROW(t.GrowTo(kMaxRows + 1), Exception);
   EXPECT_THROW(t.SetRowState(2000000000, 0, 1), Exception);
   EXPECT_EQ(t.Count(), 1);
-  EXPECT_EQ(t.At(0).a, 0);
   t.GetRow(kMaxRows - 1);
   EXPECT_EQ(t.Count(), kMaxRows);
+  EXPECT_EQ(t.At(0).a, 0);
   EXPECT_EQ(t.ActiveCount(), 1);
 }
 
-TEST(InputContainer, SetRowStateWithoutGridOnlyChangesTheState) {
+TEST(InputContainer, SetRowStateRunsDefaultsAndReportsOnlyWithAGrid) {
   TestTable t;
   t.SetRowState(3, 0, 1);
-  EXPECT_EQ(t.initRows, 1);
-  EXPECT_EQ(t.At(3).a, 77);
-  EXPECT_EQ(t.IsRowValid(3), 1);
   t.SetRowState(3, 0, 1); // no change
   EXPECT_EQ(t.initRows, 1);
+  EXPECT_EQ(t.At(3).a, 77);
   t.SetRowState(3, 0, 0);
   EXPECT_EQ(t.IsRowValid(3), 0);
-  EXPECT_EQ(t.changes, 0);
-  EXPECT_EQ(t.releasedRows, 0);
-  t.SetRowState(-1, 0, 1); // ignored
-  EXPECT_EQ(t.Count(), 4);
-}
+  EXPECT_EQ(t.changes + t.releasedRows, 0);
 
-TEST(InputContainer, SetRowStateWithGridRedrawsAndReportsChanges) {
-  TestTable t;
   FakeGrid grid;
   grid.SetContainer(&t);
   t.SetRowState(2, 0, 1);
-  EXPECT_EQ(t.initRows, 1);
-  EXPECT_EQ(grid.drawnRows, std::vector<int>{2});
-  EXPECT_EQ(t.changes, 1);
   t.SetRowState(2, 0, 1);
-  EXPECT_EQ(t.initRows, 1);
+  EXPECT_EQ(t.initRows, 2);
   EXPECT_EQ(t.changes, 1);
-  EXPECT_EQ(grid.drawnRows.size(), 1u);
   t.SetRowState(2, 0, 0);
   EXPECT_EQ(t.changes, 2);
   EXPECT_EQ(t.releasedRows, 1);
   EXPECT_EQ(grid.drawnRows, (std::vector<int>{2, 2}));
 
-  int value = 5;
+  const int value = 5;
   t.SetCellValue(4, 0, &value);
+  t.SetCellValue(-1, 0, &value); // ignored
   EXPECT_EQ(t.At(4).a, 5);
   EXPECT_EQ(grid.drawnCells, (std::vector<std::pair<int, int>>{{4, 0}}));
-  EXPECT_EQ(t.changes, 3);
-  t.SetCellValue(-1, 0, &value);
   EXPECT_EQ(t.changes, 3);
 }
 
@@ -134,7 +104,6 @@ TEST(InputContainer, BoundGridShowsAtLeastFortyRowsAndFollowsTheTable) {
   FakeGrid grid(1);
   grid.SetContainer(&t);
   EXPECT_EQ(grid.DataRows(), 40);
-  EXPECT_EQ(t.Grid(), &grid);
   t.Use({56});
   EXPECT_EQ(grid.DataRows(), 57);
   t.GetRow(69); // reading beyond what the grid shows widens it
@@ -142,18 +111,11 @@ TEST(InputContainer, BoundGridShowsAtLeastFortyRowsAndFollowsTheTable) {
 
   grid.row = 3;
   grid.col = 2;
-  const int before = grid.invalidated;
-  t.Refresh();
-  EXPECT_EQ(grid.fills.back(), std::make_pair(3, 2));
-  EXPECT_EQ(grid.invalidated, before + 1);
-  grid.col = 0;
-  const std::size_t fills = grid.fills.size();
-  t.Refresh();
-  EXPECT_EQ(grid.fills.size(), fills);
-
+  t.Refresh(); // commits the edit of the current cell
+  EXPECT_EQ(grid.fills, (std::vector<std::pair<int, int>>{{3, 2}}));
+  const int invalidated = grid.invalidated;
   t.ClearRows();
-  EXPECT_EQ(t.Count(), 0);
-  EXPECT_EQ(grid.invalidated, before + 3);
+  EXPECT_EQ(grid.invalidated, invalidated + 1);
 
   auto other = std::make_unique<TestTable>();
   grid.SetContainer(other.get());
@@ -171,29 +133,22 @@ TEST(InputContainer, InsertAndDeleteLineRenumberOnlyInsideTheTable) {
   TestTable t;
   t.Use({0, 1, 2});
   t.InsertLine(0);
-  ASSERT_EQ(t.Count(), 4);
   EXPECT_EQ(t.IsRowValid(0), 0);
-  EXPECT_EQ(t.At(1).a, 0);
   EXPECT_EQ(t.At(3).a, 2);
   EXPECT_EQ(t.ActiveCount(), 3);
   EXPECT_EQ(t.LastUsedRow(), 4);
-
   t.DeleteLine(0);
   t.DeleteLine(0);
-  ASSERT_EQ(t.Count(), 2);
   EXPECT_EQ(t.At(0).a, 1);
-  EXPECT_EQ(t.At(1).a, 2);
   EXPECT_EQ(t.ActiveRow(1), t.GetRow(1));
 
   // A grid shows free rows past the end: deleting or inserting there
   // leaves the last record alone.
-  t.DeleteLine(2);
-  t.DeleteLine(30);
-  t.InsertLine(2);
-  t.DeleteLine(-1);
-  t.InsertLine(-1);
+  for (int row : {2, 30, -1}) {
+    t.DeleteLine(row);
+    t.InsertLine(row);
+  }
   ASSERT_EQ(t.Count(), 2);
-  EXPECT_EQ(t.LastUsedRow(), 2);
   EXPECT_EQ(t.At(1).a, 2);
 }
 
@@ -202,27 +157,16 @@ TEST(InputContainer, CopyAndMoveRows) {
   FakeGrid grid;
   grid.SetContainer(&t);
   t.Use({0, 1});
-  t.At(0).b = 2.5;
-
   EXPECT_EQ(t.CopyRow(0, 5), 1); // beyond the end: the table grows
-  EXPECT_EQ(t.Count(), 6);
   EXPECT_EQ(t.IsRowValid(5), 1);
-  EXPECT_EQ(t.At(5).b, 2.5);
-  EXPECT_EQ(t.ActiveCount(), 3);
   EXPECT_EQ(t.ActiveRow(2), t.GetRow(5)); // the index slots stay sound
-  EXPECT_EQ(t.CopyRow(3, 0), 0);          // free source
-  EXPECT_EQ(t.CopyRow(1, 1), 0);
-  EXPECT_EQ(t.CopyRow(-1, 1), 0);
-  EXPECT_EQ(t.CopyRow(1, -1), 0);
-  EXPECT_EQ(t.IsRowValid(0), 1);
+  EXPECT_EQ(t.CopyRow(3, 0) + t.CopyRow(1, 1) + t.CopyRow(-1, 1) + t.CopyRow(1, -1), 0);
 
   const int changes = t.changes;
   t.MoveLine(1, 1); // onto itself: nothing
-  EXPECT_EQ(t.IsRowValid(1), 1);
   EXPECT_EQ(t.changes, changes);
   t.MoveLine(1, 3);
   EXPECT_EQ(t.IsRowValid(1), 0);
-  EXPECT_EQ(t.IsRowValid(3), 1);
   EXPECT_EQ(t.At(3).a, 1);
   EXPECT_EQ(t.changes, changes + 1);
   t.MoveLine(-2, 0);

@@ -1,0 +1,53 @@
+#pragma once
+// An input table of one record type whose data columns are fields of the
+// record: typed access to its rows and column access by field offset.
+#include "model/InputContainer.h"
+
+#include <cstddef>
+#include <cstring>
+#include <span>
+#include <type_traits>
+
+// Where the value of one data column lies in a record, and its size in bytes
+// (4 for a 32-bit integer, 8 for a double).
+struct FieldColumn {
+  std::size_t offset;
+  std::size_t size;
+};
+
+template <class Record> class InputTable : public InputContainer {
+  static_assert(std::is_standard_layout_v<Record> && std::is_trivially_copyable_v<Record>);
+  static_assert(offsetof(Record, state) == offsetof(RowHeader, state) &&
+                    offsetof(Record, index) == offsetof(RowHeader, index),
+                "a record begins with the row header");
+
+public:
+  InputTable(const char *section, std::span<const FieldColumn> columns)
+      : InputContainer(sizeof(Record)), section(section), columns(columns) {}
+
+  // Row i as GetRow: a row beyond the end extends the table.
+  Record &At(int i) { return *static_cast<Record *>(GetRow(i)); }
+  // The n-th row in use.
+  Record &Active(int n) { return *static_cast<Record *>(ActiveRow(n)); }
+  // Row i when the table holds it, else null; never extends the table.
+  Record *Find(int i) { return i >= 0 && i < count ? &At(i) : nullptr; }
+
+  const char *SectionName() const override { return section; }
+
+  void *GetField(int row, int column) override {
+    if (row < 0 || column < 0 || column >= static_cast<int>(columns.size()))
+      return nullptr;
+    return reinterpret_cast<char *>(&At(row)) + columns[column].offset;
+  }
+
+  void SetField(int row, int column, const void *value) override {
+    if (value == nullptr)
+      return;
+    if (void *field = GetField(row, column))
+      std::memcpy(field, value, columns[column].size);
+  }
+
+private:
+  const char *section;
+  std::span<const FieldColumn> columns;
+};
