@@ -34,20 +34,23 @@ public:
 
   const char *SectionName() const override { return section; }
 
-  void *GetField(int row, int column) override {
+  void *GetField(int row, int column) override { return FieldAddress(row, column); }
+
+  // Stores only into the record's own columns, whatever GetField computes.
+  void SetField(int row, int column, const void *value) override {
+    if (value == nullptr)
+      return;
+    if (void *field = FieldAddress(row, column))
+      std::memcpy(field, value, columns[column].size);
+  }
+
+private:
+  void *FieldAddress(int row, int column) {
     if (row < 0 || column < 0 || column >= static_cast<int>(columns.size()))
       return nullptr;
     return reinterpret_cast<char *>(&At(row)) + columns[column].offset;
   }
 
-  void SetField(int row, int column, const void *value) override {
-    if (value == nullptr)
-      return;
-    if (void *field = GetField(row, column))
-      std::memcpy(field, value, columns[column].size);
-  }
-
-private:
   const char *section;
   std::span<const FieldColumn> columns;
 };
