@@ -1,5 +1,7 @@
 #include "platform/DialogAnswerer.h"
 
+#include <utility>
+
 namespace {
 DialogAnswerer &InstalledAnswerer() {
   static DialogAnswerer answerer;
@@ -7,8 +9,8 @@ DialogAnswerer &InstalledAnswerer() {
 }
 } // namespace
 
-void InstallDialogAnswerer(DialogAnswerer answerer) {
-  InstalledAnswerer() = std::move(answerer);
+DialogAnswerer InstallDialogAnswerer(DialogAnswerer answerer) {
+  return std::exchange(InstalledAnswerer(), std::move(answerer));
 }
 
 std::optional<DialogAnswer> AskDialogAnswerer(const DialogRequest &request) {

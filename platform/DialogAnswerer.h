@@ -38,19 +38,23 @@ struct DialogAnswer {
 
 using DialogAnswerer = std::function<DialogAnswer(const DialogRequest &)>;
 
-// Installs the answerer every wrapper asks first; an empty function removes it.
-void InstallDialogAnswerer(DialogAnswerer answerer);
+// Installs the answerer every wrapper asks first and returns the one it
+// replaces; an empty function removes it.
+DialogAnswerer InstallDialogAnswerer(DialogAnswerer answerer);
 
 // The installed answerer's answer, or nothing when none is installed.
 std::optional<DialogAnswer> AskDialogAnswerer(const DialogRequest &request);
 
-// Installs an answerer for the lifetime of the object and removes it again.
+// Installs an answerer for the lifetime of the object, then puts back the
+// one it replaced.
 class ScopedDialogAnswerer {
 public:
-  explicit ScopedDialogAnswerer(DialogAnswerer answerer) {
-    InstallDialogAnswerer(std::move(answerer));
-  }
-  ~ScopedDialogAnswerer() { InstallDialogAnswerer({}); }
+  explicit ScopedDialogAnswerer(DialogAnswerer answerer)
+      : previous_(InstallDialogAnswerer(std::move(answerer))) {}
+  ~ScopedDialogAnswerer() { InstallDialogAnswerer(std::move(previous_)); }
   ScopedDialogAnswerer(const ScopedDialogAnswerer &) = delete;
   ScopedDialogAnswerer &operator=(const ScopedDialogAnswerer &) = delete;
+
+private:
+  DialogAnswerer previous_;
 };

@@ -55,6 +55,11 @@ void PlatformWrappersTest::boxesAndEscapedExceptionsReachTheAnswerer() {
   QCOMPARE(
       MessageBox("Zeile Löschen ?", "Info", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel),
       MsgResult::Cancel);
+  {
+    DialogRecorder inner;
+    ShowMessage("Nur innen");
+    QCOMPARE(inner.Messages(), std::vector<std::string>{"Nur innen"});
+  }
   ShowMessage("Fehler beim Kopieren");
   bool ran = false;
   QVERIFY(Guarded([&] { ran = true; }));
