@@ -3,9 +3,11 @@
 #include "model/FileErrors.h"
 #include "model/LoadLists.h"
 #include "model/Message.h"
+#include "model/ReplaceFile.h"
 #include "model/SystemTables.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <span>
 
@@ -50,45 +52,36 @@ void ReadTables(const std::string &path, TableList fresh, TableList live, const 
     live[i]->SwapRows(*fresh[i]);
 }
 
-// A new file beside path, opened exclusively; its name is stored in name.
-std::FILE *CreateBeside(const std::string &path, std::string &name) {
-  for (int n = 0; n < 100; ++n) {
-    name = path + ".~" + std::to_string(n);
-    if (std::FILE *file = std::fopen(name.c_str(), "wbx"))
-      return file;
-  }
-  return nullptr;
-}
-
-bool WriteSections(std::FILE *file, TableList tables) {
+// The sections of tables as the bytes of a file.  False when a write into
+// memory failed.
+bool WriteSections(TableList tables, std::string &bytes) {
+  char *buffer = nullptr;
+  std::size_t size = 0;
+  std::FILE *memory = open_memstream(&buffer, &size);
+  if (memory == nullptr)
+    return false;
+  bool written = true;
   try {
     for (InputContainer *table : tables)
-      table->SaveToFile(file);
+      table->SaveToFile(memory);
   } catch (const FileWriteError &) {
-    return false;
+    written = false;
+  } catch (...) {
+    std::fclose(memory);
+    std::free(buffer);
+    throw;
   }
-  return std::fflush(file) == 0 && !std::ferror(file);
+  written = std::fclose(memory) == 0 && written;
+  if (written)
+    bytes.assign(buffer, size);
+  std::free(buffer);
+  return written;
 }
 
 void WriteTables(const std::string &path, TableList tables, const char *fault) {
-  std::string temporary;
-  std::FILE *file = CreateBeside(path, temporary);
-  if (file == nullptr)
+  std::string bytes;
+  if (!WriteSections(tables, bytes) || !ReplaceFile(path, bytes))
     throw Exception(fault);
-  bool written = false;
-  try {
-    written = WriteSections(file, tables);
-  } catch (...) {
-    std::fclose(file);
-    std::remove(temporary.c_str());
-    throw;
-  }
-  written = std::fclose(file) == 0 && written;
-  written = written && std::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!written) {
-    std::remove(temporary.c_str());
-    throw Exception(fault);
-  }
 }
 
 } // namespace

@@ -21,9 +21,9 @@ void ReadSystemFile(const std::string &path);
 // The same for the seven load sections and the load lists; kLoadFileFault.
 void ReadLoadFile(const std::string &path);
 
-// Writes the four system sections to a new file in the folder of path and
-// renames it over path.  Any failure fails with kSystemFileFault and leaves
-// a previous file at path untouched.
+// Writes the four system sections in place of the file at path (through a
+// new file in its folder that is renamed over it).  Any failure fails with
+// kSystemFileFault and leaves a previous file at path untouched.
 void WriteSystemFile(const std::string &path);
 
 // The same for the seven load sections; kLoadFileFault.

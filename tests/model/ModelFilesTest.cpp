@@ -125,12 +125,18 @@ protected:
     const std::string loads = folder.File("frame.sla");
     WriteSystemFile(system);
     WriteLoadFile(loads);
-    folder.Write("frame.ssy", ReplaceAll(TempFolder::Read(system), "\n", lineEnd));
-    folder.Write("frame.sla", ReplaceAll(TempFolder::Read(loads), "\n", lineEnd));
+    Write("frame.ssy", ReplaceAll(TempFolder::Load(system), "\n", lineEnd));
+    Write("frame.sla", ReplaceAll(TempFolder::Load(loads), "\n", lineEnd));
     ClearSystemTables();
     ClearLoadLists();
     ReadSystemFile(system);
     ReadLoadFile(loads);
+  }
+
+  // Stores bytes in the file name of the folder and returns its path.
+  std::string Write(const std::string &name, const std::string &bytes) const {
+    TempFolder::Store(folder.File(name), bytes);
+    return folder.File(name);
   }
 
   TempFolder folder;
@@ -139,7 +145,6 @@ protected:
 } // namespace
 
 TEST_F(ModelFilesTest, AModelWithRowGapsReadsBackToIdenticalTables) {
-  ASSERT_TRUE(folder.ok());
   FillGeneratedModel();
   const Snapshot model = TakeSnapshot();
   WriteAndReadBack();
@@ -153,16 +158,15 @@ TEST_F(ModelFilesTest, AModelWithRowGapsReadsBackToIdenticalTables) {
     ASSERT_TRUE(german.active());
     WriteAndReadBack();
     EXPECT_EQ(TakeSnapshot(), model);
-    EXPECT_NE(TempFolder::Read(folder.File("frame.ssy")).find(" 2.10000000000000e+08 "),
+    EXPECT_NE(TempFolder::Load(folder.File("frame.ssy")).find(" 2.10000000000000e+08 "),
               std::string::npos);
   }
 }
 
 TEST_F(ModelFilesTest, ReadingReplacesEveryTableOfItsKindAndKeepsTheGridsBound) {
-  ASSERT_TRUE(folder.ok());
   const std::string path =
-      folder.Write("two.ssy", "HINGES\n0\n\nnodes\n2\n    1 0 0 1 2 0 0\n    2 3 0 -1 0 0 0\n\n"
-                              "BEAMS\n1\n    1 1 2 1 0.3 5\n");
+      Write("two.ssy", "HINGES\n0\n\nnodes\n2\n    1 0 0 1 2 0 0\n    2 3 0 -1 0 0 0\n\n"
+                       "BEAMS\n1\n    1 1 2 1 0.3 5\n");
   AddNode(5, 1.0, 1.0);
   Use(Materials, 1).E = 1.0;
   Use(NodeLoads, 1).px = 3.0;
@@ -186,12 +190,11 @@ TEST_F(ModelFilesTest, ReadingReplacesEveryTableOfItsKindAndKeepsTheGridsBound) 
 }
 
 TEST_F(ModelFilesTest, MalformedFilesAreRefusedAndTheModelStays) {
-  ASSERT_TRUE(folder.ok());
   FillGeneratedModel();
   WriteSystemFile(folder.File("good.ssy"));
   WriteLoadFile(folder.File("good.sla"));
-  const std::string system = TempFolder::Read(folder.File("good.ssy"));
-  const std::string loads = TempFolder::Read(folder.File("good.sla"));
+  const std::string system = TempFolder::Load(folder.File("good.ssy"));
+  const std::string loads = TempFolder::Load(folder.File("good.sla"));
   const Snapshot model = TakeSnapshot();
 
   const std::string binary("\x7f\x45LF\x02\x01\n\0\0\xff\xfe\n\x13\x37\n\0\n", 17);
@@ -207,8 +210,7 @@ TEST_F(ModelFilesTest, MalformedFilesAreRefusedAndTheModelStays) {
       {"over-long", std::string(197, 'x') + "\n" + system},
       {"missing", ""}};
   for (const auto &[name, bytes] : systemCases) {
-    const std::string path =
-        name == "missing" ? folder.File("none.ssy") : folder.Write("bad", bytes);
+    const std::string path = name == "missing" ? folder.File("none.ssy") : Write("bad", bytes);
     const std::string expected = name == "over-long" ? "Line to long" : kSystemFileFault;
     EXPECT_EQ(FaultOf(ReadSystemFile, path), expected) << name;
     EXPECT_EQ(TakeSnapshot(), model) << name;
@@ -222,27 +224,25 @@ TEST_F(ModelFilesTest, MalformedFilesAreRefusedAndTheModelStays) {
       {"merged sections", merged},
       {"field", ReplaceAll(loads, "2.00000000000000e-03", "2.0e-03x")}};
   for (const auto &[name, bytes] : loadCases) {
-    EXPECT_EQ(FaultOf(ReadLoadFile, folder.Write("bad", bytes)), kLoadFileFault) << name;
+    EXPECT_EQ(FaultOf(ReadLoadFile, Write("bad", bytes)), kLoadFileFault) << name;
     EXPECT_EQ(TakeSnapshot(), model) << name;
   }
-  EXPECT_EQ(
-      FaultOf(ReadLoadFile, folder.Write("ok", ReplaceAll(loads, "\n\nBEAMLOAD", "\nBEAMLOAD"))),
-      "read");
+  EXPECT_EQ(FaultOf(ReadLoadFile, Write("ok", ReplaceAll(loads, "\n\nBEAMLOAD", "\nBEAMLOAD"))),
+            "read");
 }
 
 TEST_F(ModelFilesTest, AFailedSaveKeepsThePreviousFileAndLeavesNothingBehind) {
-  ASSERT_TRUE(folder.ok());
   FillGeneratedModel();
   EXPECT_EQ(FaultOf(WriteSystemFile, folder.File("no/such/folder.ssy")), kSystemFileFault);
 
   std::filesystem::create_directory(folder.File("taken.sla"));
-  folder.Write("taken.sla/keep", "old");
+  Write("taken.sla/keep", "old");
   EXPECT_EQ(FaultOf(WriteLoadFile, folder.File("taken.sla")), kLoadFileFault);
-  EXPECT_EQ(TempFolder::Read(folder.File("taken.sla/keep")), "old");
-  EXPECT_EQ(folder.Entries(), 1);
+  EXPECT_EQ(TempFolder::Load(folder.File("taken.sla/keep")), "old");
+  EXPECT_EQ(folder.Entries().size(), 1);
 
-  const std::string path = folder.Write("frame.ssy", "old contents");
+  const std::string path = Write("frame.ssy", "old contents");
   WriteSystemFile(path);
-  EXPECT_EQ(TempFolder::Read(path).rfind("NODES\n4\n", 0), 0u);
-  EXPECT_EQ(folder.Entries(), 2);
+  EXPECT_EQ(TempFolder::Load(path).rfind("NODES\n4\n", 0), 0u);
+  EXPECT_EQ(folder.Entries().size(), 2);
 }
