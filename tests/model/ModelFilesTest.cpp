@@ -239,9 +239,12 @@ TEST_F(ModelFilesTest, MalformedFilesAreRefusedAndTheModelStays) {
       {"garbage count", ReplaceAll(system, "HINGES\n1\n", "HINGES\n1x\n")},
       {"no number", ReplaceAll(system, " 10\n", " zehn\n")},
       {"over-long", std::string(197, 'x') + "\n" + system},
-      {"missing", ""}};
+      {"missing", ""},
+      {"folder", ""}};
   for (const auto &[name, bytes] : systemCases) {
-    const std::string path = name == "missing" ? folder.File("none.ssy") : Write("bad", bytes);
+    const std::string path = name == "missing"  ? folder.File("none.ssy")
+                             : name == "folder" ? folder.File(".")
+                                                : Write("bad", bytes);
     const std::string expected = name == "over-long" ? "Line to long" : kSystemFileFault;
     EXPECT_EQ(FaultOf(ReadSystemFile, path), expected) << name;
     EXPECT_EQ(TakeSnapshot(), model) << name;
