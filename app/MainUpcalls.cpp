@@ -20,7 +20,9 @@ MessageAnswer TMainUpcalls::ShowMessage(const std::string &caption, const std::s
     shown = MsgButtons::YesNo;
   else if (buttons == MessageButtons::YesNoCancel)
     shown = MsgButtons::YesNoCancel;
-  switch (MessageBox(text, caption, shown)) {
+  // The core's boxes are warnings (errors of the analysis) or questions.
+  const MsgIcon icon = shown == MsgButtons::Ok ? MsgIcon::Warning : MsgIcon::Question;
+  switch (MessageBox(text, caption, shown, icon)) {
   case MsgResult::Yes:
     return MessageAnswer::Yes;
   case MsgResult::No:
@@ -30,4 +32,10 @@ MessageAnswer TMainUpcalls::ShowMessage(const std::string &caption, const std::s
   default:
     return MessageAnswer::OK;
   }
+}
+
+// The input forms that show the faulty cell are not part of the program yet;
+// the message tells where the fault lies.
+void TMainUpcalls::ShowInputFault(const InputFault &fault) {
+  MessageBox(fault.message, "Eingabefehler", MsgButtons::Ok, MsgIcon::Warning);
 }

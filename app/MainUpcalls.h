@@ -14,6 +14,7 @@ public:
   void LoadChanged() override;
   MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
                             MessageButtons buttons) override;
+  void ShowInputFault(const InputFault &fault) override;
 
 private:
   TMainForm &Form;
