@@ -1,12 +1,12 @@
 #include "analysis/ConstraintResolution.h"
 
+#include "analysis/RowsInUse.h"
 #include "analysis/Solutions.h"
 #include "model/GeometryQueries.h"
 #include "model/LoadLists.h"
 #include "model/LoadQueries.h"
 #include "model/SystemTables.h"
 
-#include <cmath>
 #include <numbers>
 
 namespace {
@@ -21,10 +21,7 @@ void Impose(SolutionsCont &context, std::int32_t e, std::int32_t k, double v) {
 }
 
 void ImposeDisplacements(SolutionsCont &context) {
-  for (int i = 0; i < ImposedDisplacements.Count(); ++i) {
-    if (!ImposedDisplacements.IsRowValid(i))
-      continue;
-    const ZwvRecord &row = ImposedDisplacements.At(i);
+  ForRowsInUse(ImposedDisplacements, [&](int, const ZwvRecord &row) {
     const NumberRange nodes = ClampToTable(row.from, row.to, Nodes);
     for (int number = nodes.first; number <= nodes.last; ++number) {
       // The checks refuse imposed displacements of nodes no beam touches.
@@ -35,7 +32,7 @@ void ImposeDisplacements(SolutionsCont &context) {
       Impose(context, e, 1, row.dz);
       Impose(context, e, 2, row.rotation);
     }
-  }
+  });
 }
 
 // The deformation v of a hinge: left minus right along the beam axis (normal
@@ -53,23 +50,16 @@ void ImposeHingeDeformation(SolutionsCont &context, const HingeRecord &hinge, do
     constraint.constant = v;
     return;
   }
-  const double angle = hinge.type == kHingeShearForce ? a + std::numbers::pi / 2 : a;
-  constraint.AddTerm(left, 0, std::cos(angle));
-  constraint.AddTerm(left, 1, std::sin(angle));
-  constraint.AddTerm(right, 0, -std::cos(angle));
-  constraint.AddTerm(right, 1, -std::sin(angle));
+  AddRelativeDisplacement(constraint, left, right,
+                          hinge.type == kHingeShearForce ? a + std::numbers::pi / 2 : a);
   constraint.constant = -v;
 }
 
 void ImposeHingeDeformations(SolutionsCont &context) {
-  for (int i = 0; i < HingeLoads.Count(); ++i) {
-    if (!HingeLoads.IsRowValid(i))
-      continue;
-    const HingeLoadRecord &row = HingeLoads.At(i);
-    if (row.kind != kHingeDeformation || !Hinges.IsRowValid(row.hinge - 1))
-      continue;
-    ImposeHingeDeformation(context, Hinges.At(row.hinge - 1), row.value);
-  }
+  ForRowsInUse(HingeLoads, [&](int, const HingeLoadRecord &row) {
+    if (row.kind == kHingeDeformation && Hinges.IsRowValid(row.hinge - 1))
+      ImposeHingeDeformation(context, Hinges.At(row.hinge - 1), row.value);
+  });
 }
 
 } // namespace

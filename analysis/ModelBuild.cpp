@@ -2,13 +2,13 @@
 
 #include "analysis/DivPoints.h"
 #include "analysis/ModelIndex.h"
+#include "analysis/RowsInUse.h"
 #include "analysis/SolElement.h"
 #include "analysis/Solutions.h"
 #include "model/GeometryQueries.h"
 #include "model/LoadLists.h"
 #include "model/SystemTables.h"
 
-#include <cmath>
 #include <numbers>
 
 namespace {
@@ -17,20 +17,15 @@ constexpr double kPi = std::numbers::pi;
 
 // A constraint holding the displacement of node entry e in direction a.
 void HoldDirection(SolutionsCont &context, std::int32_t e, double a) {
-  OneBCContainer &constraint = context.Constraints.Add();
-  constraint.AddTerm(e, 0, std::cos(a));
-  constraint.AddTerm(e, 1, std::sin(a));
+  AddDirectionTerms(context.Constraints.Add(), e, a, 1.0);
 }
 
 // Node entries and support constraints of the connected nodes.
 void BuildNodes(SolutionsCont &context, const ModelIndex &index) {
-  for (int row = 0; row < Nodes.Count(); ++row) {
-    if (!Nodes.IsRowValid(row))
-      continue;
-    NodeRecord &node = Nodes.At(row);
+  ForRowsInUse(Nodes, [&](int row, NodeRecord &node) {
     node.modelNode = -1;
     if (!index.NodeIsConnected(row))
-      continue;
+      return;
     const std::int32_t e = context.AddNodeEntry(node.x, node.z, row);
     node.modelNode = e;
     const double a = node.skew * (1.0 / 180.0) * kPi;
@@ -42,24 +37,17 @@ void BuildNodes(SolutionsCont &context, const ModelIndex &index) {
       HoldDirection(context, e, a + kPi / 2);
     if (node.supportR != 0 && !index.HasImposedComponent(row, 2))
       context.Constraints.Add().AddTerm(e, 2, 1.0);
-  }
+  });
 }
 
 // The two node entries left and right of a hinge place move together in
 // every direction that none of its hinges releases.
 void CoupleHingePlace(SolutionsCont &context, const DivPoint &place, std::int32_t left,
                       std::int32_t right, double a) {
-  auto coupleDirection = [&](double angle) {
-    OneBCContainer &constraint = context.Constraints.Add();
-    constraint.AddTerm(left, 0, std::cos(angle));
-    constraint.AddTerm(left, 1, std::sin(angle));
-    constraint.AddTerm(right, 0, -std::cos(angle));
-    constraint.AddTerm(right, 1, -std::sin(angle));
-  };
   if (!place.HasHinge(kHingeNormalForce))
-    coupleDirection(a);
+    AddRelativeDisplacement(context.Constraints.Add(), left, right, a);
   if (!place.HasHinge(kHingeShearForce))
-    coupleDirection(a + kPi / 2);
+    AddRelativeDisplacement(context.Constraints.Add(), left, right, a + kPi / 2);
   if (!place.HasHinge(kHingeMoment)) {
     OneBCContainer &constraint = context.Constraints.Add();
     constraint.AddTerm(left, 2, 1.0);
@@ -123,15 +111,13 @@ void BuildModel(SolutionsCont &context, std::int32_t mode) {
   const ModelIndex index;
   BuildNodes(context, index);
   DivContainer points;
-  for (int row = 0; row < Beams.Count(); ++row) {
-    if (!Beams.IsRowValid(row))
-      continue;
-    Beams.At(row).firstElement = -1;
+  ForRowsInUse(Beams, [&](int row, BeamRecord &beam) {
+    beam.firstElement = -1;
     // The checks reject beams without two distinct defined nodes; such a
     // beam would have no node entries to join.
-    if (!BeamIsValid(Beams.At(row)))
-      continue;
+    if (!BeamIsValid(beam))
+      return;
     DivideBeam(row + 1, points, mode, index);
     BuildBeam(context, row + 1, points);
-  }
+  });
 }

@@ -1,19 +1,9 @@
 #include "analysis/ModelIndex.h"
 
+#include "analysis/RowsInUse.h"
 #include "model/LoadLists.h"
 #include "model/LoadQueries.h"
 #include "model/SystemTables.h"
-
-namespace {
-
-// Calls visit(i) for every row i in use of the table, in order.
-template <class Table, class Visit> void ForRowsInUse(Table &table, Visit visit) {
-  for (int i = 0; i < table.Count(); ++i)
-    if (table.IsRowValid(i))
-      visit(i, table.At(i));
-}
-
-} // namespace
 
 ModelIndex::ModelIndex() {
   IndexNodes();

@@ -154,7 +154,7 @@ TEST_F(ModelBuildTest, SupportsImposedDisplacementsAndLooseNodes) {
   Build();
   ASSERT_EQ(ConstraintCount(), 1);
   AddImposedConstraints(Solutions);
-  ASSERT_EQ(ConstraintCount(), 3); // node 1 and node 2 in x
+  ASSERT_EQ(ConstraintCount(), 3); // nodes 1 and 2 in x; the loose node 3 has no entry
   const OneBCContainer &shift = Solutions.Constraints.At(1);
   ASSERT_EQ(shift.Count(), 1);
   EXPECT_EQ(shift.Term(0).nodeEntry, Nodes.At(0).modelNode);
