@@ -9,9 +9,11 @@
 #include "bench/BenchMeasure.h"
 #include "bench/FrameGenerator.h"
 #include "model/CLocale.h"
+#include "model/Checks.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -92,6 +94,16 @@ int main(int argc, char **argv) {
               spec.storeys, spec.bays, size.nodes, size.beams, size.hinges, size.pointLoads,
               size.beamLoads);
   std::puts(Describe("generation into the tables", generate.Stop()).c_str());
+  PhaseMeter checks;
+  std::optional<InputFault> fault = CheckSystem();
+  if (!fault)
+    fault = CheckLoads();
+  std::puts(Describe("plausibility checks", checks.Stop()).c_str());
+  if (fault) {
+    std::printf("  check failed in row %d, column %d: %s\n", fault->row + 1, fault->column,
+                fault->message.c_str());
+    return 1;
+  }
 
   for (int mode : {kFirstOrder, kBuckling})
     PrepareModel(mode);
