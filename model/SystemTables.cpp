@@ -1,5 +1,6 @@
 #include "model/SystemTables.h"
 
+#include "model/Commonfkc.h"
 #include "model/GeometryQueries.h"
 
 namespace {
@@ -78,9 +79,5 @@ void HingesClass::SetField(int row, int column, const void *value) {
   SystemTable::SetField(row, column, value);
   if (column != kPositionColumn || row < 0 || value == nullptr)
     return;
-  double &position = At(row).position;
-  if (!(position >= 0.0))
-    position = 0.0;
-  else if (position > 1.0)
-    position = 1.0;
+  At(row).position = ClampToUnit(At(row).position);
 }
