@@ -43,6 +43,9 @@ constexpr FieldColumn kHingeLoadColumns[] = {{offsetof(HingeLoadRecord, hinge), 
                                              {offsetof(HingeLoadRecord, kind), 4},
                                              {offsetof(HingeLoadRecord, value), 8}};
 
+// Node and hinge load lines align their integers in five places.
+constexpr int kAlignedIntegers = 5;
+
 constexpr int kPartialStartColumn = 7;
 constexpr int kPartialEndColumn = 8;
 constexpr int kPositionColumn = 1;
@@ -58,7 +61,7 @@ TempLoadClass TemperatureLoads;
 ImperfectionClass Imperfections;
 HingeLoadClass HingeLoads;
 
-NodeLoadClass::NodeLoadClass() : RangeLoadList("NODELOAD", kNodeLoadColumns) {}
+NodeLoadClass::NodeLoadClass() : RangeLoadList("NODELOAD", kNodeLoadColumns, kAlignedIntegers) {}
 
 BeamLoadClass::BeamLoadClass() : RangeLoadList("BEAMLOAD", kBeamLoadColumns) {}
 
@@ -95,4 +98,4 @@ TempLoadClass::TempLoadClass() : RangeLoadList("TEMPERATURELOAD", kTempLoadColum
 
 ImperfectionClass::ImperfectionClass() : RangeLoadList("IMPERFECTION", kImperfectionColumns) {}
 
-HingeLoadClass::HingeLoadClass() : LoadList("HINGELOAD", kHingeLoadColumns) {}
+HingeLoadClass::HingeLoadClass() : LoadList("HINGELOAD", kHingeLoadColumns, kAlignedIntegers) {}

@@ -39,6 +39,13 @@ HingesClass Hinges;
 
 NodeClass::NodeClass() : SystemTable("NODES", kNodeColumns) {}
 
+void NodeClass::ReadItem(const char *line, int row) {
+  SystemTable::ReadItem(line, row);
+  NodeRecord &node = At(row);
+  for (std::int32_t *support : {&node.supportX, &node.supportZ, &node.supportR})
+    *support = *support != 0 ? 1 : 0;
+}
+
 BeamClass::BeamClass() : SystemTable("BEAMS", kBeamColumns) {}
 
 void *BeamClass::GetField(int row, int column) {

@@ -33,10 +33,13 @@ public:
     return answer;
   }
 
+  void ShowInputFault(const InputFault &fault) override { faults.push_back(fault); }
+
   int systemChanged = 0;
   int loadChanged = 0;
   std::vector<Box> boxes;
   std::deque<MessageAnswer> answers;
+  std::vector<InputFault> faults;
 
 private:
   UpcallInterface *previous_;
