@@ -1,8 +1,12 @@
 #include "analysis/InputProtocol.h"
+#include "model/ModelFiles.h"
 #include "tests/support/GermanLocale.h"
 #include "tests/support/ModelTablesFixture.h"
 #include "tests/support/ProtocolReader.h"
 #include "tests/support/TempFolder.h"
+
+#include <cctype>
+#include <map>
 
 namespace {
 
@@ -30,6 +34,35 @@ std::vector<ProtocolRow> Section(ProtocolReader &r, std::initializer_list<std::s
   std::vector<ProtocolRow> rows = r.Rows(fields, width);
   r.Expect({"", ""});
   return rows;
+}
+
+// Every table of an input protocol by its title: after the title a rule,
+// column heads, the same rule, the rows up to an empty line, and one more
+// empty line before the next table.  Every field of a row that is not a
+// letter or a word reads as a number.
+std::map<std::string, std::vector<ProtocolRow>> ReadTables(const std::string &text) {
+  std::map<std::string, std::vector<ProtocolRow>> tables;
+  ProtocolReader r(text);
+  while (!r.AtEnd() && r.Next().find(" System ") == std::string::npos) {
+  }
+  while (!r.AtEnd()) {
+    const std::string title = r.Next();
+    if (title.empty() || title.starts_with("="))
+      continue; // between the tables
+    const std::string rule = r.Next();
+    EXPECT_TRUE(rule == kDash82 || rule == kDash65) << title;
+    while (!r.AtEnd() && r.Next() != rule) {
+    }
+    std::vector<ProtocolRow> &rows = tables[title];
+    for (ProtocolRow &row : r.Rows(ProtocolReader::Split(r.Peek()).size())) {
+      for (const std::string &field : row)
+        if (!std::isalpha(static_cast<unsigned char>(field[0])) && field != "?")
+          Number(field);
+      rows.push_back(std::move(row));
+    }
+    r.Expect({""});
+  }
+  return tables;
 }
 
 class InputProtocolTest : public ModelTablesTest {
@@ -243,4 +276,49 @@ TEST_F(InputProtocolTest, NumbersAndFileAreTheSameUnderACommaLocale) {
   EXPECT_EQ(bytes.find("\xC3"), std::string::npos);
   EXPECT_EQ(folder.Entries().size(), 1u);
   EXPECT_FALSE(WriteProtocolFile(folder.File("no/such/folder.txt"), plain));
+}
+
+TEST_F(InputProtocolTest, ExamplePortalFramePrintsEveryRowOfItsFiles) {
+  const std::string folder = std::string(KELMOR_SOURCE_DIR) + "/examples/";
+  ReadSystemFile(folder + "portal.ssy");
+  ReadLoadFile(folder + "portal.sla");
+  std::string text;
+  PrintInput(text, FixedHeader("portal.ssy", "portal.sla"));
+  const auto tables = ReadTables(text);
+  ASSERT_EQ(tables.size(), 11u);
+  const auto &nodes = tables.at("Knoten");
+  ASSERT_EQ(nodes.size(), 4u);
+  ExpectRow(nodes[0], {1, 0, 0, "J", "J", "J", 0});
+  ExpectRow(nodes[1], {2, 0, -5, "N", "N", "N", 0});
+  ExpectRow(nodes[2], {3, 8, -5, "N", "N", "N", 0});
+  ExpectRow(nodes[3], {4, 8, 0, "J", "J", "J", 0});
+  const auto &beams = tables.at("Stäbe");
+  ASSERT_EQ(beams.size(), 3u);
+  ExpectRow(beams[0], {1, 1, 2, 1, 0.2});
+  ExpectRow(beams[1], {2, 2, 3, 2, 0.3});
+  ExpectRow(beams[2], {3, 4, 3, 1, 0.2});
+  const auto &materials = tables.at("Querschnittstypen");
+  ASSERT_EQ(materials.size(), 2u);
+  ExpectRow(materials[0], {1, 2.1e8, 5.696e-5, 7.81e-3, 1.2e-5});
+  ExpectRow(materials[1], {2, 2.1e8, 8.356e-5, 5.38e-3, 1.2e-5});
+  ASSERT_EQ(tables.at("Gelenke").size(), 1u);
+  ExpectRow(tables.at("Gelenke")[0], {1, 2, 0.5, "M"});
+  ASSERT_EQ(tables.at("Knotenlasten").size(), 1u);
+  ExpectRow(tables.at("Knotenlasten")[0], {1, 2, 2, 10, 0, 0});
+  const auto &beamLoads = tables.at("Streckenlasten");
+  ASSERT_EQ(beamLoads.size(), 2u);
+  ExpectRow(beamLoads[0], {1, 2, 2, "Lokal", 12, 12, 0, 0, 0, 1});
+  ExpectRow(beamLoads[1], {2, 1, 1, "Global", 3, 3, 0, 0, 0, 0.6});
+  ASSERT_EQ(tables.at("Einzellasten").size(), 1u);
+  ExpectRow(tables.at("Einzellasten")[0], {1, 2, 0.25, 0, 20, 0});
+  ASSERT_EQ(tables.at("Zwangsverschiebungen").size(), 1u);
+  ExpectRow(tables.at("Zwangsverschiebungen")[0], {1, 4, 4, 0, 0.01, 0});
+  ASSERT_EQ(tables.at("Temperaturbelastungen").size(), 1u);
+  ExpectRow(tables.at("Temperaturbelastungen")[0], {1, 2, 2, 20, 10});
+  const auto &imperfections = tables.at("Vorverformungen");
+  ASSERT_EQ(imperfections.size(), 2u);
+  ExpectRow(imperfections[0], {1, 1, 1, 0.005, 0.003333});
+  ExpectRow(imperfections[1], {2, 3, 3, 0.005, 0.003333});
+  ASSERT_EQ(tables.at("Gelenklasten").size(), 1u);
+  ExpectRow(tables.at("Gelenklasten")[0], {1, 1, "Verformung", 0.001});
 }
