@@ -1,0 +1,61 @@
+#include "analysis/ProtocolText.h"
+
+#include "model/CLocale.h"
+#include "model/Codepage1252.h"
+#include "model/ReplaceFile.h"
+
+namespace {
+
+const char *const kDoubleRule =
+    "==================================================================================\n";
+
+// Byte length of the first maxChars characters of a UTF-8 text.
+std::size_t PrefixBytes(std::string_view value, std::size_t maxChars) {
+  std::size_t bytes = 0;
+  for (std::size_t chars = 0; bytes < value.size(); ++bytes) {
+    const bool startsCharacter = (static_cast<unsigned char>(value[bytes]) & 0xC0) != 0x80;
+    if (startsCharacter && chars++ == maxChars)
+      break;
+  }
+  return bytes;
+}
+
+} // namespace
+
+std::tm LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+void AppendF(std::string &text, const char *format, ...) {
+  va_list args;
+  va_start(args, format);
+  text += VFormatC(format, args);
+  va_end(args);
+}
+
+void PrintPageHeader(std::string &text, const ProtocolHeader &header) {
+  const std::tm &t = header.stamp;
+  AppendF(text, "%02d:%02d:%02d  %02d.%02d.%04d\n", t.tm_hour, t.tm_min, t.tm_sec, t.tm_mday,
+          t.tm_mon + 1, t.tm_year + 1900);
+  text += kDoubleRule;
+  text += "System  : " + header.systemFile + "\n";
+  text += "Lastfall: " + header.loadFile + "\n";
+  text += kDoubleRule;
+  text += "\n";
+}
+
+void AppendColumn(std::string &text, std::string_view value, int width, int maxChars) {
+  if (maxChars >= 0)
+    value = value.substr(0, PrefixBytes(value, static_cast<std::size_t>(maxChars)));
+  const std::size_t chars = Utf8Length(value);
+  if (width > 0 && chars < static_cast<std::size_t>(width))
+    text.append(static_cast<std::size_t>(width) - chars, ' ');
+  text += value;
+}
+
+bool WriteProtocolFile(const std::string &path, std::string_view text) {
+  return ReplaceFile(path, Utf8ToCp1252(text));
+}
