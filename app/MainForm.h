@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QProcess;
 class QStatusBar;
 class QToolBar;
 
@@ -37,6 +38,7 @@ public:
   void NotifyChildren(int keepView);
   // Ends the editors that show protocols of the model as it was.
   void KillEditors();
+  void KillInputEditor();
   void KillResultsEditor();
 
   // File commands of the system; NewSystem answers 2 when the user cancelled
@@ -66,6 +68,9 @@ public:
   int LoadChangedFlag = 0;
   // Names of the temporary protocol files of this run, deleted at close.
   std::vector<std::string> TempFiles;
+  // The editors showing the input and the results protocol; null when none.
+  QProcess *InputEditor = nullptr;
+  QProcess *ResultsEditor = nullptr;
 
   QMdiArea *MdiArea;
   QStatusBar *StatusBar;
@@ -101,6 +106,7 @@ public slots:
   void WindowMinimizeItemClick();
   void Inhalt1Click();
   void Suche1Click();
+  void Eingabeprotocoll1Click();
 
 protected:
   bool event(QEvent *event) override;

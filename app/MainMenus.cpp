@@ -80,7 +80,8 @@ void TMainForm::CreateOtherMenus() {
   Knickuntersuchung1 = AddItem(solve, "Knickuntersuchung1", "Knickuntersuchung", "", Qt::Key_F8);
   QMenu *show = AddMenu(menuBar(), "Zeigen1", "&Zeigen");
   Grafik1 = AddItem(show, "Grafik1", "Grafik");
-  Eingabeprotocoll1 = AddItem(show, "Eingabeprotocoll1", "Eingabeprotokoll");
+  Eingabeprotocoll1 = AddItem(show, "Eingabeprotocoll1", "Eingabeprotokoll", "", {},
+                              &TMainForm::Eingabeprotocoll1Click);
   Ergebnisse1 = AddItem(show, "Ergebnisse1", "Ergebnisse");
   QMenu *settings = AddMenu(menuBar(), "Einstellung1", "Ein&stellung");
   Berechnungsoptionen1 = AddItem(settings, "Berechnungsoptionen1", "Berechnungsoptionen");

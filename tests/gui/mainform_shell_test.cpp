@@ -112,8 +112,8 @@ void MainFormShellTest::keysReachTheirCommandsAndLaterWindowsAreDisabled() {
   // The windows of these commands are not part of the program yet.
   for (QAction *item :
        {Form().Grafikdrucken1, Form().System1, Form().Belastung1, Form().Grafik1,
-        Form().Eingabeprotocoll1, Form().Ergebnisse1, Form().Berechnungsoptionen1,
-        Form().DruckerundAusgabeeditor1, Form().Konfiguration1, Form().HelpAboutItem})
+        Form().Ergebnisse1, Form().Berechnungsoptionen1, Form().DruckerundAusgabeeditor1,
+        Form().Konfiguration1, Form().HelpAboutItem})
     QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
 
   // "&Beenden" keeps its hint and closes the frame window.
