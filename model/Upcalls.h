@@ -24,6 +24,19 @@ public:
   // unattended caller never saves, deletes or overwrites anything.
   virtual MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
                                     MessageButtons buttons);
+
+  // The main window's result caption.
+  virtual void SetResultCaption(const std::string &) {}
+  // The status window of the analysis: marks the current stage (1
+  // "Elementverteilung", 2 "Freiheitsgradverteilung", 3
+  // "Freiheitsgradoptimierung", 4 "Steifigkeitsmatrix", 5 "Belastungsvektor",
+  // 6 "Gleichungslösung", 7 "Auswertung", any other value none) and shows
+  // the numbers of node entries, elements, DOFs and dependent DOFs.
+  virtual void SetStep(int) {}
+  virtual void SetNodeNb(int) {}
+  virtual void SetElNb(int) {}
+  virtual void SetFGNb(int) {}
+  virtual void SetBCNb(int) {}
   // A plausibility check found a fault: show the input form at its page,
   // put the grid cursor on its row and column and show its message with the
   // caption "Eingabefehler".
