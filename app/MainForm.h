@@ -101,6 +101,7 @@ public slots:
   void WindowMinimizeItemClick();
   void Inhalt1Click();
   void Suche1Click();
+  void PopupMenu1Popup();
 
 protected:
   bool event(QEvent *event) override;
