@@ -1,5 +1,8 @@
 #include "app/MainForm.h"
 
+#include "analysis/ResultSets.h"
+#include "analysis/Solutions.h"
+#include "app/SolForm.h"
 #include "graphics/core/SettingsFile.h"
 #include "platform/EventGuard.h"
 #include "platform/UserMessage.h"
@@ -84,6 +87,10 @@ void TMainForm::CreateComponents() {
   CreateMenus();
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");
+  connect(MdiArea, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+    Guarded([this] { PopupMenu1Popup(); });
+    PopupMenu1->popup(MdiArea->mapToGlobal(at));
+  });
   resize(800, 600);
 }
 
@@ -140,8 +147,12 @@ void TMainForm::LoadModified() {
   ResetResults();
 }
 
+// The results no longer match the model: a second-order iteration that
+// waits for "Weiter" ends with them.
 void TMainForm::ResetResults() {
-  SetResultCaption("");
+  ResetAnalysis(Solutions);
+  if (SolForm)
+    SolForm->EndIteration();
   KillEditors();
   NotifyChildren(0);
 }
@@ -154,6 +165,16 @@ void TMainForm::NotifyChildren(int keepView) {
   for (QMdiSubWindow *child : MdiArea->subWindowList(QMdiArea::CreationOrder))
     if (QWidget *window = child->widget())
       PostUserMessage(window, UM_MODELCHANGED, keepView);
+}
+
+// One item per result view of the current analysis kind.  The graph window
+// that shows a view is not part of the program yet, so the items are shown
+// disabled.
+void TMainForm::PopupMenu1Popup() {
+  PopupMenu1->clear();
+  const ResultSetTable &views = ResultDescriptor(Solutions);
+  for (int i = 0; i < views.count; ++i)
+    PopupMenu1->addAction(QString::fromUtf8(views.entries[i].name))->setEnabled(false);
 }
 
 bool TMainForm::event(QEvent *event) {

@@ -107,6 +107,7 @@ public slots:
   void Inhalt1Click();
   void Suche1Click();
   void Eingabeprotocoll1Click();
+  void PopupMenu1Popup();
 
 protected:
   bool event(QEvent *event) override;

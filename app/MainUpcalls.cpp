@@ -1,6 +1,7 @@
 #include "app/MainUpcalls.h"
 
 #include "app/MainForm.h"
+#include "app/SolForm.h"
 #include "platform/MessageBox.h"
 
 void TMainUpcalls::SystemChanged() {
@@ -38,4 +39,35 @@ MessageAnswer TMainUpcalls::ShowMessage(const std::string &caption, const std::s
 // the message tells where the fault lies.
 void TMainUpcalls::ShowInputFault(const InputFault &fault) {
   MessageBox(fault.message, "Eingabefehler", MsgButtons::Ok, MsgIcon::Warning);
+}
+
+void TMainUpcalls::SetResultCaption(const std::string &text) {
+  Form.SetResultCaption(text);
+}
+
+// The status window exists from the start of the program to its end; the
+// checks guard only against a core call before it is made.
+void TMainUpcalls::SetStep(int step) {
+  if (SolForm)
+    SolForm->SetStep(step);
+}
+
+void TMainUpcalls::SetNodeNb(int n) {
+  if (SolForm)
+    SolForm->SetNodeNb(n);
+}
+
+void TMainUpcalls::SetElNb(int n) {
+  if (SolForm)
+    SolForm->SetElNb(n);
+}
+
+void TMainUpcalls::SetFGNb(int n) {
+  if (SolForm)
+    SolForm->SetFGNb(n);
+}
+
+void TMainUpcalls::SetBCNb(int n) {
+  if (SolForm)
+    SolForm->SetBCNb(n);
 }

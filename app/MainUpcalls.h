@@ -15,6 +15,12 @@ public:
   MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
                             MessageButtons buttons) override;
   void ShowInputFault(const InputFault &fault) override;
+  void SetResultCaption(const std::string &text) override;
+  void SetStep(int step) override;
+  void SetNodeNb(int n) override;
+  void SetElNb(int n) override;
+  void SetFGNb(int n) override;
+  void SetBCNb(int n) override;
 
 private:
   TMainForm &Form;

@@ -1,5 +1,6 @@
 // The frame window as a shell: menus and keys, change marks, messages to
 // the child windows, the window and help menus, and what the close leaves.
+#include "analysis/Solutions.h"
 #include "app/Application.h"
 #include "model/SystemTables.h"
 #include "platform/UserMessage.h"
@@ -58,6 +59,7 @@ private slots:
   void helpOpensThePageBesideTheProgram();
   void closeWritesSettingsAndDeletesTemporaryFiles();
   void pathsAreCutAtBothSeparators();
+  void resultPopupListsTheViewsOfTheAnalysisKind();
 
 private:
   std::unique_ptr<AutoCreatedForms> forms_;
@@ -244,6 +246,27 @@ void MainFormShellTest::pathsAreCutAtBothSeparators() {
   Form().SetSystemName("/daten/Statik\\Halle 3.ssy");
   QCOMPARE(Form().StaticTextSystem->text(), QString("System: Halle 3.ssy"));
   QCOMPARE(Form().SystemFileName, std::string("/daten/Statik\\Halle 3.ssy"));
+}
+
+void MainFormShellTest::resultPopupListsTheViewsOfTheAnalysisKind() {
+  auto views = [this] {
+    QStringList names;
+    for (QAction *item : Form().PopupMenu1->actions())
+      names << item->text();
+    return names;
+  };
+  Solutions.AnalysisFlags = 0; // no analysis yet: the first-order views
+  Form().PopupMenu1Popup();
+  QCOMPARE(views(),
+           (QStringList{"Geometrie", "Biegelinie", "Normalkraft N", "Querkraft", "Biegemoment"}));
+  Solutions.AnalysisFlags = 8;
+  Form().PopupMenu1Popup(); // built anew at each opening
+  QCOMPARE(views(), (QStringList{"Geometrie", "Knickbiegelinie", "Normalkraft"}));
+  Solutions.AnalysisFlags = 2;
+  Form().PopupMenu1Popup();
+  QCOMPARE(views().size(), 6);
+  QCOMPARE(views()[4], QString("Querkraft R"));
+  Solutions.AnalysisFlags = 0;
 }
 
 QTEST_MAIN(MainFormShellTest)
