@@ -22,6 +22,19 @@ public:
   // unattended caller never saves, deletes or overwrites anything.
   virtual MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
                                     MessageButtons buttons);
+
+  // The main window's result caption.
+  virtual void SetResultCaption(const std::string &) {}
+  // The status window of the analysis: marks the current stage (1
+  // "Elementverteilung", 2 "Freiheitsgradverteilung", 3
+  // "Freiheitsgradoptimierung", 4 "Steifigkeitsmatrix", 5 "Belastungsvektor",
+  // 6 "Gleichungslösung", 7 "Auswertung", any other value none) and shows
+  // the numbers of node entries, elements, DOFs and dependent DOFs.
+  virtual void SetStep(int) {}
+  virtual void SetNodeNb(int) {}
+  virtual void SetElNb(int) {}
+  virtual void SetFGNb(int) {}
+  virtual void SetBCNb(int) {}
 };
 
 // The installed implementation, or the defaults when none is installed.

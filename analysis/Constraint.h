@@ -1,0 +1,33 @@
+#pragma once
+// Linear constraints on the DOFs of node entries: the sum over the terms of
+// coefficient x (DOF component of the node entry) + constant = 0.
+#include "model/UContainer.h"
+
+#include <cstdint>
+
+struct ConstraintTerm {
+  std::int32_t nodeEntry;
+  std::int32_t component; // 0 displacement in x, 1 in z, 2 rotation
+  double coefficient;
+};
+
+class OneBCContainer : public UContainer {
+public:
+  OneBCContainer() : UContainer(sizeof(ConstraintTerm), 4) {}
+  const ConstraintTerm &Term(int i) const { return *static_cast<const ConstraintTerm *>(Item(i)); }
+  void AddTerm(std::int32_t nodeEntry, std::int32_t component, double coefficient);
+
+  double constant = 0.0;
+};
+
+// The constraints of the model; owns them.
+class BCContainer : public UContainer {
+public:
+  BCContainer() : UContainer(sizeof(OneBCContainer *), 100) {}
+  ~BCContainer() { Clear(); }
+  // Appends a new empty constraint and returns it.
+  OneBCContainer &Add();
+  // Destroys every constraint.
+  void Clear();
+  OneBCContainer &At(int i) const { return **static_cast<OneBCContainer **>(Item(i)); }
+};
