@@ -21,6 +21,13 @@ inline double DMax(double a, double b) {
   return a > b ? a : b;
 }
 
+// value clamped to 0 .. 1; a value that is not >= 0 (NaN too) becomes 0.
+inline double ClampToUnit(double value) {
+  if (!(value >= 0.0))
+    return 0.0;
+  return value > 1.0 ? 1.0 : value;
+}
+
 // In place: trailing blanks and tabs removed, then leading blanks (leading
 // tabs stay).  Returns text.
 char *Trim(char *text);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 InputContainer::InputContainer(int recordSize) : ContainerTyp(recordSize, 50) {}
 
@@ -198,4 +199,14 @@ void InputContainer::Refresh() {
   if (grid->Row() > 0 && grid->Col() > 0)
     grid->Fill(grid->Row(), grid->Col());
   grid->Invalidate();
+}
+
+void InputContainer::SwapRows(InputContainer &other) {
+  if (other.recordSize != recordSize)
+    Error("%s: Zeilen verschiedener Tabellen", TypeName());
+  std::swap(data, other.data);
+  std::swap(allocated, other.allocated);
+  std::swap(count, other.count);
+  Refresh();
+  other.Refresh();
 }

@@ -44,9 +44,17 @@ public:
   virtual void *GetField(int row, int column) = 0;
   // Copies a value of the column's type into the field.
   virtual void SetField(int row, int column, const void *value) = 0;
-  // Write and read the table's section of a system or load file.
+  // Writes the table's section of a system or load file: keyword, count of
+  // rows in use, one record line per row in use, an empty line.  A failed
+  // write raises FileWriteError.
   virtual void SaveToFile(std::FILE *file);
-  virtual void LoadFromFile(std::FILE *file);
+  // Empties the table and reads its section, found anywhere in the file;
+  // false when the file has none.  Record lines end at the first line that
+  // does not begin with an integer; rows numbered outside 1 .. kMaxRows are
+  // passed over.  A count that disagrees with the record lines, or a field
+  // that is no number, raises FileFormatError; the table then holds what was
+  // read so far (the file commands read into fresh tables).
+  virtual bool LoadFromFile(std::FILE *file);
   // Keyword of the table's file section.
   virtual const char *SectionName() const;
   virtual const char *GetListStrings(int column, int index);
@@ -92,6 +100,10 @@ public:
   void MoveLine(int from, int to);
   // Marks the active count stale and brings a bound grid up to date.
   void Refresh();
+  // Exchanges all rows with other, a table of the same record size, and
+  // refreshes both.  Cannot fail: the file commands put a table read in full
+  // in place of the live one with it.
+  void SwapRows(InputContainer &other);
   // Header of row i, as GetRow.  Code that writes a state directly (the
   // file readers) runs Refresh afterwards.
   RowHeader &Header(int i) { return *static_cast<RowHeader *>(GetRow(i)); }

@@ -2,18 +2,12 @@
 // An input table of one record type whose data columns are fields of the
 // record: typed access to its rows and column access by field offset.
 #include "model/InputContainer.h"
+#include "model/RecordFields.h"
 
 #include <cstddef>
 #include <cstring>
 #include <span>
 #include <type_traits>
-
-// Where the value of one data column lies in a record, and its size in bytes
-// (4 for a 32-bit integer, 8 for a double).
-struct FieldColumn {
-  std::size_t offset;
-  std::size_t size;
-};
 
 template <class Record> class InputTable : public InputContainer {
   static_assert(std::is_standard_layout_v<Record> && std::is_trivially_copyable_v<Record>);
@@ -22,8 +16,11 @@ template <class Record> class InputTable : public InputContainer {
                 "a record begins with the row header");
 
 public:
-  InputTable(const char *section, std::span<const FieldColumn> columns)
-      : InputContainer(sizeof(Record)), section(section), columns(columns) {}
+  // The columns are also the fields of a record line, in the same order;
+  // integerWidth is the width of its integers (0: as wide as they are).
+  InputTable(const char *section, std::span<const FieldColumn> columns, int integerWidth = 0)
+      : InputContainer(sizeof(Record)), section(section), columns(columns),
+        integerWidth(integerWidth) {}
 
   // Row i as GetRow: a row beyond the end extends the table.
   Record &At(int i) { return *static_cast<Record *>(GetRow(i)); }
@@ -44,6 +41,11 @@ public:
       std::memcpy(field, value, columns[column].size);
   }
 
+  void WriteItem(std::FILE *file, int row) override {
+    WriteFields(file, &At(row), columns, integerWidth);
+  }
+  void ReadItem(const char *line, int row) override { ReadFields(line, &At(row), columns); }
+
 private:
   void *FieldAddress(int row, int column) {
     if (row < 0 || column < 0 || column >= static_cast<int>(columns.size()))
@@ -53,4 +55,5 @@ private:
 
   const char *section;
   std::span<const FieldColumn> columns;
+  int integerWidth;
 };

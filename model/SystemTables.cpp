@@ -1,5 +1,6 @@
 #include "model/SystemTables.h"
 
+#include "model/Commonfkc.h"
 #include "model/GeometryQueries.h"
 
 namespace {
@@ -37,6 +38,13 @@ MatClass Materials;
 HingesClass Hinges;
 
 NodeClass::NodeClass() : SystemTable("NODES", kNodeColumns) {}
+
+void NodeClass::ReadItem(const char *line, int row) {
+  SystemTable::ReadItem(line, row);
+  NodeRecord &node = At(row);
+  for (std::int32_t *support : {&node.supportX, &node.supportZ, &node.supportR})
+    *support = *support != 0 ? 1 : 0;
+}
 
 BeamClass::BeamClass() : SystemTable("BEAMS", kBeamColumns) {}
 
@@ -78,9 +86,5 @@ void HingesClass::SetField(int row, int column, const void *value) {
   SystemTable::SetField(row, column, value);
   if (column != kPositionColumn || row < 0 || value == nullptr)
     return;
-  double &position = At(row).position;
-  if (!(position >= 0.0))
-    position = 0.0;
-  else if (position > 1.0)
-    position = 1.0;
+  At(row).position = ClampToUnit(At(row).position);
 }

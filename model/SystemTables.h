@@ -64,6 +64,9 @@ public:
 class NodeClass : public SystemTable<NodeRecord> {
 public:
   NodeClass();
+  // A support other than 0 in a file counts as held and is stored as 1, so
+  // the model build, the protocols and the grid all read it alike.
+  void ReadItem(const char *line, int row) override;
 };
 
 class BeamClass : public SystemTable<BeamRecord> {

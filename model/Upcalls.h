@@ -3,6 +3,8 @@
 // change reports of the tables and message boxes.  The application installs
 // its implementation at start-up; tests install a recording fake.  Every
 // method has a harmless default, used while nothing is installed.
+#include "model/InputFault.h"
+
 #include <string>
 
 enum class MessageButtons { OK, YesNo, YesNoCancel };
@@ -35,6 +37,10 @@ public:
   virtual void SetElNb(int) {}
   virtual void SetFGNb(int) {}
   virtual void SetBCNb(int) {}
+  // A plausibility check found a fault: show the input form at its page,
+  // put the grid cursor on its row and column and show its message with the
+  // caption "Eingabefehler".
+  virtual void ShowInputFault(const InputFault &) {}
 };
 
 // The installed implementation, or the defaults when none is installed.

@@ -40,6 +40,7 @@ public:
   void SetElNb(int n) override { elNb = n; }
   void SetFGNb(int n) override { fgNb = n; }
   void SetBCNb(int n) override { bcNb = n; }
+  void ShowInputFault(const InputFault &fault) override { faults.push_back(fault); }
 
   int systemChanged = 0;
   int loadChanged = 0;
@@ -48,6 +49,7 @@ public:
   int nodeNb = -1, elNb = -1, fgNb = -1, bcNb = -1;
   std::vector<Box> boxes;
   std::deque<MessageAnswer> answers;
+  std::vector<InputFault> faults;
 
 private:
   UpcallInterface *previous_;
