@@ -1,4 +1,5 @@
 #include "model/ModelFiles.h"
+#include "model/Checks.h"
 #include "model/Message.h"
 #include "tests/support/FakeGrid.h"
 #include "tests/support/GermanLocale.h"
@@ -163,6 +164,36 @@ TEST_F(ModelFilesTest, AModelWithRowGapsReadsBackToIdenticalTables) {
   }
 }
 
+TEST_F(ModelFilesTest, ThePortalFrameExampleReadsPassesBothChecksAndWritesBackUnchanged) {
+  const std::string system = std::string(KELMOR_SOURCE_DIR) + "/examples/portal.ssy";
+  const std::string loads = std::string(KELMOR_SOURCE_DIR) + "/examples/portal.sla";
+  ReadSystemFile(system);
+  ReadLoadFile(loads);
+  // Columns HEB 200, girder IPE 300 from the section tables, in kN and m.
+  EXPECT_EQ(Beams.ActiveCount(), 3);
+  EXPECT_EQ(Materials.At(Beams.At(0).material - 1).I, 5.696e-5);
+  EXPECT_EQ(Materials.At(Beams.At(1).material - 1).I, 8.356e-5);
+  EXPECT_EQ(Materials.At(1).A, 5.38e-3);
+  EXPECT_EQ(Materials.At(1).E, 2.1e8);
+  EXPECT_EQ(Hinges.ActiveCount(), 1);
+  for (InputContainer *table : kAllTables)
+    EXPECT_GT(table->ActiveCount(), 0) << table->SectionName();
+  EXPECT_EQ(BeamLoads.At(1).partialEnd, 0.6);
+  EXPECT_FALSE(CheckSystem());
+  EXPECT_FALSE(CheckLoads());
+
+  const Snapshot model = TakeSnapshot();
+  WriteAndReadBack();
+  EXPECT_EQ(TempFolder::Load(folder.File("frame.ssy")), TempFolder::Load(system));
+  EXPECT_EQ(TempFolder::Load(folder.File("frame.sla")), TempFolder::Load(loads));
+  WriteAndReadBack("\r\n");
+  EXPECT_EQ(TakeSnapshot(), model);
+  GermanLocale german;
+  ASSERT_TRUE(german.active());
+  WriteAndReadBack();
+  EXPECT_EQ(TakeSnapshot(), model);
+}
+
 TEST_F(ModelFilesTest, ReadingReplacesEveryTableOfItsKindAndKeepsTheGridsBound) {
   const std::string path =
       Write("two.ssy", "HINGES\n0\n\nnodes\n2\n    1 0 0 1 2 0 0\n    2 3 0 -1 0 0 0\n\n"
@@ -208,9 +239,12 @@ TEST_F(ModelFilesTest, MalformedFilesAreRefusedAndTheModelStays) {
       {"garbage count", ReplaceAll(system, "HINGES\n1\n", "HINGES\n1x\n")},
       {"no number", ReplaceAll(system, " 10\n", " zehn\n")},
       {"over-long", std::string(197, 'x') + "\n" + system},
-      {"missing", ""}};
+      {"missing", ""},
+      {"folder", ""}};
   for (const auto &[name, bytes] : systemCases) {
-    const std::string path = name == "missing" ? folder.File("none.ssy") : Write("bad", bytes);
+    const std::string path = name == "missing"  ? folder.File("none.ssy")
+                             : name == "folder" ? folder.File(".")
+                                                : Write("bad", bytes);
     const std::string expected = name == "over-long" ? "Line to long" : kSystemFileFault;
     EXPECT_EQ(FaultOf(ReadSystemFile, path), expected) << name;
     EXPECT_EQ(TakeSnapshot(), model) << name;
