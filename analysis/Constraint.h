@@ -20,6 +20,13 @@ public:
   double constant = 0.0;
 };
 
+// Adds sign x (the displacement of node entry e in the direction angle):
+// the terms (e, 0, sign cos angle) and (e, 1, sign sin angle).
+void AddDirectionTerms(OneBCContainer &constraint, std::int32_t e, double angle, double sign);
+// Adds (displacement of left) - (displacement of right) in the direction angle.
+void AddRelativeDisplacement(OneBCContainer &constraint, std::int32_t left, std::int32_t right,
+                             double angle);
+
 // The constraints of the model; owns them.
 class BCContainer : public UContainer {
 public:

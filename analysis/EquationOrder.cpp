@@ -66,7 +66,7 @@ std::vector<std::int32_t> EquationOrder(const SolutionsCont &context) {
 }
 
 void CouplingHeights(const SolElement &element, std::int32_t *heights) {
-  std::array<FGFieldCont, 6> rows;
+  static std::array<FGFieldCont, 6> rows; // kept from element to element
   std::int32_t lowest = -1;
   for (int k = 0; k < 6; ++k) {
     element.Dof(k).Expand(rows[k]);

@@ -9,7 +9,8 @@ class SolElement;
 
 // The node entries of the model in reverse Cuthill-McKee order over their
 // couplings: two entries are coupled when an element's DOFs expand (through
-// the DOF dependencies) into DOFs of both.  Needs the resolved DOF table.
+// the DOF dependencies) into DOFs of both.  Needs the resolved DOF table;
+// leaves its equations numbered in table order.
 std::vector<std::int32_t> NodeEntryOrder(const SolutionsCont &context);
 // The DOF order for FGTabCont::SetEquationOrder: the three DOFs of each node
 // entry, the entries in NodeEntryOrder.

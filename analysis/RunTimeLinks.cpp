@@ -1,5 +1,6 @@
 #include "analysis/RunTimeLinks.h"
 
+#include "model/LoadLists.h"
 #include "model/SystemTables.h"
 
 void ClearRunTimeLinks() {
@@ -11,4 +12,6 @@ void ClearRunTimeLinks() {
     Hinges.At(i).leftNode = -1;
     Hinges.At(i).rightNode = -1;
   }
+  for (int i = 0; i < PointLoads.Count(); ++i)
+    PointLoads.At(i).modelNode = -1;
 }

@@ -63,7 +63,7 @@ BCClass &NodeDof(const SolutionsCont &context, std::int32_t e, std::int32_t k) {
 void AddNodalLoad(SolutionsCont &context, double v, std::int32_t e, std::int32_t k, Matrix &F,
                   std::int32_t reactionFlag) {
   BCClass &dof = NodeDof(context, e, k);
-  FGFieldCont row;
+  static FGFieldCont row; // kept: the load vector calls this for every element end
   dof.Expand(row);
   for (int t = 0; t < row.Count(); ++t)
     F(row.Term(t).equation, 0) += row.Term(t).coefficient * v;

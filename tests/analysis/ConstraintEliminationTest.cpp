@@ -110,6 +110,16 @@ TEST_F(ConstraintEliminationTest, RedundantContradictoryAndEmptySets) {
   Solutions.Constraints.At(2).constant = 0.0;
   EXPECT_EQ(ResolveConstraints(Solutions), 1);
   EXPECT_EQ(FGTab.equationCount, 4);
+
+  // A lone constraint without a coefficient above the tolerance names no
+  // DOF: redundant with a zero constant, contradictory with another.
+  ResetAnalysis(Solutions);
+  AddEntries(1);
+  Constrain({{0, 1, 1e-12}});
+  EXPECT_EQ(ResolveConstraints(Solutions), 1);
+  EXPECT_EQ(FGTab.equationCount, 3);
+  Solutions.Constraints.At(0).constant = 0.5;
+  EXPECT_EQ(ResolveConstraints(Solutions), 2);
 }
 
 // Gauss elimination of the dense constraint matrix, written out step by step:
