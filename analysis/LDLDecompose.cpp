@@ -23,6 +23,9 @@ namespace {
 constexpr double kPivotLimit = 1e-15;
 // Below this many multiply-adds the threads cost more than they save.
 constexpr double kThreadedWork = 2e7;
+// Half the cores at most: a thread that the system takes off its core holds
+// up every thread waiting for its column, so the factorisation leaves room
+// for whatever else runs on the machine.
 constexpr int kMaxThreads = 8;
 
 // Sum of a[m] b[m], m = 0 .. count - 1, in four fixed partial sums.
@@ -125,7 +128,7 @@ private:
     for (int spins = 0; !done[i].load(std::memory_order_acquire); ++spins) {
       if (failed.load(std::memory_order_relaxed))
         return false;
-      if (spins < 2000)
+      if (spins < 200)
         Pause();
       else
         std::this_thread::yield();
@@ -157,7 +160,7 @@ int LDLDecompose(KMatrix &K, int threads) {
 }
 
 int LDLDecompose(KMatrix &K) {
-  int threads = static_cast<int>(std::thread::hardware_concurrency());
+  int threads = static_cast<int>(std::thread::hardware_concurrency()) / 2;
   threads = std::clamp(threads, 1, kMaxThreads);
   if (FactorisationWork(K) < kThreadedWork)
     threads = 1;

@@ -104,6 +104,23 @@ TEST_F(FirstOrder, PointPartialTrapezoidAndGlobalLoads) {
   EXPECT_NEAR(Reaction(2, 1), -2.5, 1e-9);
   EXPECT_EQ(&FindSegment(0, 0.5), &Solutions.Elements.At(Beams.At(0).firstElement));
 
+  // A moment m = 4 at mid-span of a simple beam: the moment jumps by m,
+  // the reactions are -+m/L; a force N = 10 along a beam held at both ends
+  // in x splits into tension 5 and compression 5.
+  ClearAll();
+  Material(1);
+  Node(1, 0, 0, 1, 1, 0);
+  Node(2, 4, 0, 1, 1, 0);
+  Beam(1, 1, 2);
+  PointLoad(1, 1, 0.5, 10, 0, 4);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 0.5, kBendingMoment), -2.0, 1e-9); // the element before the load
+  EXPECT_NEAR(Force(1, 0.75, kBendingMoment), 1.0, 1e-9);
+  EXPECT_NEAR(Reaction(1, 1), 1.0, 1e-9);
+  EXPECT_NEAR(Reaction(2, 1), -1.0, 1e-9);
+  EXPECT_NEAR(Force(1, 0.25, kNormalForce), 5.0, 1e-9);
+  EXPECT_NEAR(Force(1, 0.75, kNormalForce), -5.0, 1e-9);
+
   // Uniform q = 4 on the middle half of a simply supported span of 8.
   ClearAll();
   Material(1);
@@ -159,6 +176,28 @@ TEST_F(FirstOrder, PointPartialTrapezoidAndGlobalLoads) {
   EXPECT_NEAR(Force(1, 0.0, kBendingMoment), -24.0, 1e-9);
   EXPECT_NEAR(Reaction(1, 0), -12.0, 1e-9);
   EXPECT_NEAR(NodeValue(2, 0), 3 * 256 / (8 * kEI), kTol); // w L^4 / 8EI
+}
+
+TEST_F(FirstOrder, ContinuousBeamUnderOneLoadRowOverBothSpans) {
+  // Two spans of 4 under q = 5: support moment -q L^2 / 8, end reactions
+  // 3 q L / 8, middle reaction 10 q L / 8.
+  Material(1);
+  Node(1, 0, 0, 1, 1, 0);
+  Node(2, 4, 0, 0, 1, 0);
+  Node(3, 8, 0, 0, 1, 0);
+  Beam(1, 1, 2);
+  Beam(2, 2, 3);
+  BeamLoad(1, 1, 2, kLocalAxes, 5, 5, 0, 0);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 1.0, kBendingMoment), -10.0, 1e-9);
+  EXPECT_NEAR(Force(2, 0.0, kBendingMoment), -10.0, 1e-9);
+  EXPECT_NEAR(Reaction(1, 1), -7.5, 1e-9);
+  EXPECT_NEAR(Reaction(2, 1), -25.0, 1e-9);
+  EXPECT_NEAR(Reaction(3, 1), -7.5, 1e-9);
+  // The same row narrowed to the first span: -q L^2 / 16 over the support.
+  BeamLoads.At(0).to = 1;
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(2, 0.0, kBendingMoment), -5.0, 1e-9);
 }
 
 TEST_F(FirstOrder, AxialLoadImposedDisplacementsAndTemperature) {
@@ -303,6 +342,15 @@ TEST_F(FirstOrder, HingeLoadsAndImposedHingeDeformations) {
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Force(1, 0.2, kNormalForce), 5.0, 1e-9);
   EXPECT_NEAR(Force(1, 0.8, kNormalForce), 5.0, 1e-9);
+
+  // The two sides pushed into each other by 0.001: the bar between the
+  // clamps stretches by as much, N = EA v / L.
+  HingeLoads.At(0).kind = kHingeDeformation;
+  HingeLoads.At(0).value = 0.001;
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 0.2, kNormalForce), kEA * 0.001 / 6, 1e-9);
+  EXPECT_NEAR(NodeDofValue(Hinges.At(0).leftNode, 0) - NodeDofValue(Hinges.At(0).rightNode, 0),
+              0.001, 1e-15);
 }
 
 TEST_F(FirstOrder, SkewSupportReactsAlongItsDirection) {
