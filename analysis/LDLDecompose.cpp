@@ -8,6 +8,7 @@
 // finished columns top(j) .. j - 1, and a thread waits for each of them just
 // before it uses it.  Columns are handed out in order, so the waiting happens
 // only for the last few columns next to the diagonal.
+#include "analysis/FGTab.h"
 #include "analysis/KMatrix.h"
 #include "analysis/SkylineSolver.h"
 
@@ -154,6 +155,7 @@ double FactorisationWork(const KMatrix &K) {
 } // namespace
 
 int LDLDecompose(KMatrix &K, int threads) {
+  AnalysisProgress("LDL Zerlegung");
   if (threads <= 1 || K.N() < 2)
     return DecomposeSequential(K);
   return ParallelDecomposition(K).Run(threads);

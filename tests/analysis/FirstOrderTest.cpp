@@ -290,6 +290,24 @@ TEST_F(FirstOrder, HingesOfAllThreeKinds) {
   EXPECT_NEAR(NodeReaction(Hinges.At(0).leftNode, 1), NodeReaction(Hinges.At(0).rightNode, 1),
               1e-12);
 
+  // A moment hinge right at a clamp makes it a pin: the reactions of the
+  // clamp's entry and of the hinge's other entry are summed into both.
+  ClearAll();
+  Material(1);
+  Node(1, 0, 0, 1, 1, 1);
+  Node(2, 6, 0, 0, 1, 0);
+  Beam(1, 1, 2);
+  BeamLoad(1, 1, 1, kLocalAxes, 5, 5, 0, 0);
+  AddHinge(1, 1, 0.0, kHingeMoment);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 0.5, kBendingMoment), 22.5, 1e-9);
+  for (int k = 0; k < 3; ++k)
+    EXPECT_NEAR(NodeReaction(Hinges.At(0).leftNode, k), NodeReaction(Hinges.At(0).rightNode, k),
+                1e-12);
+  EXPECT_EQ(Hinges.At(0).leftNode, Nodes.At(0).modelNode);
+  EXPECT_NEAR(Reaction(1, 1), -15.0, 1e-9);
+  EXPECT_NEAR(Reaction(1, 2), 0.0, 1e-9);
+
   // Normal-force hinge in a warmed clamped bar: no normal force, the hinge
   // opens by alphaT T L.
   ClearAll();
