@@ -5,10 +5,7 @@
 class Drivers : public FrameTest {
 protected:
   void Cantilever() {
-    Material(1);
-    Node(1, 0, 0, 1, 1, 1);
-    Node(2, 4, 0);
-    Beam(1, 1, 2);
+    CantileverSpan(4);
     NodeLoad(1, 2, 2, 0, 10, 0);
   }
 };
