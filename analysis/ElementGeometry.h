@@ -1,7 +1,7 @@
 #pragma once
 // What an element of the analysis model reads about itself: the positions of
 // its end node entries, its angle, its beam and the beam's cross-section
-// type, and the load rows whose beam range holds its beam.
+// type.
 #include "model/Geometry2D.h"
 #include "model/SystemTables.h"
 
@@ -13,13 +13,3 @@ Point2D ElementEnd(const SolElement &element, int side);
 double ElementAngle(const SolElement &element);
 const BeamRecord &ElementBeam(const SolElement &element);
 const MatRecord &ElementMaterial(const SolElement &element);
-
-// Calls visit(row) for every row in use of list whose range from .. to holds
-// the element's beam.
-template <class List, class Visit> void ForEachRowOnBeam(List &list, int beam, Visit &&visit) {
-  for (int n = 0; n < list.ActiveCount(); ++n) {
-    auto &row = list.Active(n);
-    if (row.from <= beam && beam <= row.to)
-      visit(row);
-  }
-}

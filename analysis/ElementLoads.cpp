@@ -2,6 +2,7 @@
 
 #include "analysis/ElementGeometry.h"
 #include "analysis/ElementStiffness.h"
+#include "analysis/LoadRowIndex.h"
 #include "analysis/Matrix.h"
 #include "analysis/SolElement.h"
 #include "analysis/Solutions.h"

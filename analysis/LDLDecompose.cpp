@@ -8,6 +8,7 @@
 // finished columns top(j) .. j - 1, and a thread waits for each of them just
 // before it uses it.  Columns are handed out in order, so the waiting happens
 // only for the last few columns next to the diagonal.
+#include "analysis/FGTab.h"
 #include "analysis/KMatrix.h"
 #include "analysis/SkylineSolver.h"
 
@@ -23,6 +24,9 @@ namespace {
 constexpr double kPivotLimit = 1e-15;
 // Below this many multiply-adds the threads cost more than they save.
 constexpr double kThreadedWork = 2e7;
+// Half the cores at most: a thread that the system takes off its core holds
+// up every thread waiting for its column, so the factorisation leaves room
+// for whatever else runs on the machine.
 constexpr int kMaxThreads = 8;
 
 // Sum of a[m] b[m], m = 0 .. count - 1, in four fixed partial sums.
@@ -125,7 +129,7 @@ private:
     for (int spins = 0; !done[i].load(std::memory_order_acquire); ++spins) {
       if (failed.load(std::memory_order_relaxed))
         return false;
-      if (spins < 2000)
+      if (spins < 200)
         Pause();
       else
         std::this_thread::yield();
@@ -151,13 +155,14 @@ double FactorisationWork(const KMatrix &K) {
 } // namespace
 
 int LDLDecompose(KMatrix &K, int threads) {
+  AnalysisProgress("LDL Zerlegung");
   if (threads <= 1 || K.N() < 2)
     return DecomposeSequential(K);
   return ParallelDecomposition(K).Run(threads);
 }
 
 int LDLDecompose(KMatrix &K) {
-  int threads = static_cast<int>(std::thread::hardware_concurrency());
+  int threads = static_cast<int>(std::thread::hardware_concurrency()) / 2;
   threads = std::clamp(threads, 1, kMaxThreads);
   if (FactorisationWork(K) < kThreadedWork)
     threads = 1;

@@ -4,6 +4,7 @@
 #include "analysis/ElementStiffness.h"
 #include "analysis/FGTab.h"
 #include "analysis/KMatrix.h"
+#include "analysis/LoadRowIndex.h"
 #include "analysis/LoadVector.h"
 #include "analysis/Matrix.h"
 #include "analysis/SkylineSolver.h"
@@ -70,6 +71,7 @@ int SolveAndRecover(SolutionsCont &context, KMatrix &K, Vektor &F, std::int32_t 
 } // namespace
 
 int SolveStep(SolutionsCont &context, std::int32_t flags) {
+  ReindexLoadRows();
   const DofExpansions expansions(FGTab);
   KMatrix K(FGTab.equationCount);
   Vektor F(FGTab.equationCount);

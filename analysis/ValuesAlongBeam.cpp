@@ -2,6 +2,7 @@
 
 #include "analysis/ElementGeometry.h"
 #include "analysis/ElementLoads.h"
+#include "analysis/LoadRowIndex.h"
 #include "analysis/ResultQueries.h"
 #include "analysis/SolElement.h"
 #include "analysis/Solutions.h"

@@ -7,20 +7,12 @@
 #include <cmath>
 #include <string>
 
-class AnalysisFaults : public FrameTest {
-protected:
-  void SimpleBeam() {
-    Material(1);
-    Node(1, 0, 0, 1, 1, 0);
-    Node(2, 6, 0, 0, 1, 0);
-    Beam(1, 1, 2);
-  }
-};
+class AnalysisFaults : public FrameTest {};
 
 TEST_F(AnalysisFaults, ZeroLengthPartialLoadLoadsNothing) {
   // Empty point loads divide the beam so that an element has its mid point
   // exactly on the load's stretch 0.5 .. 0.5.
-  SimpleBeam();
+  SimpleSpan(6);
   PointLoad(1, 1, 0.4, 0, 0, 0);
   PointLoad(2, 1, 0.6, 0, 0, 0);
   BeamLoad(1, 1, 1, kLocalAxes, 5, 5, 0, 0, 0.5, 0.5);
@@ -34,7 +26,7 @@ TEST_F(AnalysisFaults, ZeroLengthPartialLoadLoadsNothing) {
 }
 
 TEST_F(AnalysisFaults, NonFiniteSolutionIsAFailedSolve) {
-  SimpleBeam();
+  SimpleSpan(6);
   Node(3, 3, 0);
   Beam(1, 1, 3);
   Beam(2, 3, 2);
@@ -62,10 +54,7 @@ TEST_F(AnalysisFaults, SingularStructureAndContradictoryConstraints) {
 
   // Two imposed displacements of the same node in the same direction.
   ClearAll();
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 6, 0, 1, 1, 1);
-  Beam(1, 1, 2);
+  ClampedSpan(6);
   Imposed(1, 2, 2, 0.01, 0, 0);
   Imposed(2, 2, 2, 0.02, 0, 0);
   upcalls.boxes.clear();

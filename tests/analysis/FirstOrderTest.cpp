@@ -17,10 +17,7 @@ constexpr double kTol = 1e-9;
 class FirstOrder : public FrameTest {};
 
 TEST_F(FirstOrder, CantileverUnderTipForceAndTipMoment) {
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 4, 0);
-  Beam(1, 1, 2);
+  CantileverSpan(4);
   NodeLoad(1, 2, 2, 0, 10, 0);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_EQ(Solutions.ResultsPresent, 1);
@@ -41,10 +38,7 @@ TEST_F(FirstOrder, CantileverUnderTipForceAndTipMoment) {
 
   // A clockwise tip moment: constant hogging moment, rotation M L / EI.
   ClearAll();
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 4, 0);
-  Beam(1, 1, 2);
+  CantileverSpan(4);
   NodeLoad(1, 2, 2, 0, 0, 5);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(NodeValue(2, 2), 5 * 4 / kEI, kTol);
@@ -53,10 +47,7 @@ TEST_F(FirstOrder, CantileverUnderTipForceAndTipMoment) {
 }
 
 TEST_F(FirstOrder, SimplySupportedAndClampedBeamsUnderUniformLoad) {
-  Material(1);
-  Node(1, 0, 0, 1, 1, 0);
-  Node(2, 6, 0, 0, 1, 0);
-  Beam(1, 1, 2);
+  SimpleSpan(6);
   BeamLoad(1, 1, 1, kLocalAxes, 5, 5, 0, 0);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Force(1, 0.5, kBendingMoment), 5 * 36 / 8.0, 1e-9);
@@ -75,10 +66,7 @@ TEST_F(FirstOrder, SimplySupportedAndClampedBeamsUnderUniformLoad) {
 
   // Both ends clamped: no equation is left, yet the end forces come out.
   ClearAll();
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 6, 0, 1, 1, 1);
-  Beam(1, 1, 2);
+  ClampedSpan(6);
   BeamLoad(1, 1, 1, kLocalAxes, 5, 5, 0, 0);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_EQ(FGTab.equationCount, 0);
@@ -93,10 +81,7 @@ TEST_F(FirstOrder, SimplySupportedAndClampedBeamsUnderUniformLoad) {
 
 TEST_F(FirstOrder, PointPartialTrapezoidAndGlobalLoads) {
   // Propped cantilever, P = 8 at mid-span: clamp moment 3PL/16, prop 5P/16.
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 4, 0, 0, 1, 0);
-  Beam(1, 1, 2);
+  Span(4, {1, 1, 1}, {0, 1, 0});
   PointLoad(1, 1, 0.5, 0, 8, 0);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Force(1, 0.0, kBendingMoment), -6.0, 1e-9);
@@ -104,12 +89,26 @@ TEST_F(FirstOrder, PointPartialTrapezoidAndGlobalLoads) {
   EXPECT_NEAR(Reaction(2, 1), -2.5, 1e-9);
   EXPECT_EQ(&FindSegment(0, 0.5), &Solutions.Elements.At(Beams.At(0).firstElement));
 
-  // Uniform q = 4 on the middle half of a simply supported span of 8.
+  // A moment m = 4 at mid-span of a simple beam: the moment jumps by m,
+  // the reactions are -+m/L; a force N = 10 along a beam held at both ends
+  // in x splits into tension 5 and compression 5.
   ClearAll();
   Material(1);
   Node(1, 0, 0, 1, 1, 0);
-  Node(2, 8, 0, 0, 1, 0);
+  Node(2, 4, 0, 1, 1, 0);
   Beam(1, 1, 2);
+  PointLoad(1, 1, 0.5, 10, 0, 4);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 0.5, kBendingMoment), -2.0, 1e-9); // the element before the load
+  EXPECT_NEAR(Force(1, 0.75, kBendingMoment), 1.0, 1e-9);
+  EXPECT_NEAR(Reaction(1, 1), 1.0, 1e-9);
+  EXPECT_NEAR(Reaction(2, 1), -1.0, 1e-9);
+  EXPECT_NEAR(Force(1, 0.25, kNormalForce), 5.0, 1e-9);
+  EXPECT_NEAR(Force(1, 0.75, kNormalForce), -5.0, 1e-9);
+
+  // Uniform q = 4 on the middle half of a simply supported span of 8.
+  ClearAll();
+  SimpleSpan(8);
   BeamLoad(1, 1, 1, kLocalAxes, 4, 4, 0, 0, 0.25, 0.75);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Force(1, 0.5, kBendingMoment), 3 * 4 * 64 / 32.0, 1e-9);
@@ -120,10 +119,7 @@ TEST_F(FirstOrder, PointPartialTrapezoidAndGlobalLoads) {
   // Triangle 0 .. 6 over a span of 6: reactions qL/6 and qL/3, largest
   // moment qL^2 / (9 sqrt 3) at L / sqrt 3.
   ClearAll();
-  Material(1);
-  Node(1, 0, 0, 1, 1, 0);
-  Node(2, 6, 0, 0, 1, 0);
-  Beam(1, 1, 2);
+  SimpleSpan(6);
   BeamLoad(1, 1, 1, kLocalAxes, 0, 6, 0, 0);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Reaction(1, 1), -6.0, 1e-9);
@@ -161,12 +157,31 @@ TEST_F(FirstOrder, PointPartialTrapezoidAndGlobalLoads) {
   EXPECT_NEAR(NodeValue(2, 0), 3 * 256 / (8 * kEI), kTol); // w L^4 / 8EI
 }
 
+TEST_F(FirstOrder, ContinuousBeamUnderOneLoadRowOverBothSpans) {
+  // Two spans of 4 under q = 5: support moment -q L^2 / 8, end reactions
+  // 3 q L / 8, middle reaction 10 q L / 8.
+  Material(1);
+  Node(1, 0, 0, 1, 1, 0);
+  Node(2, 4, 0, 0, 1, 0);
+  Node(3, 8, 0, 0, 1, 0);
+  Beam(1, 1, 2);
+  Beam(2, 2, 3);
+  BeamLoad(1, 1, 2, kLocalAxes, 5, 5, 0, 0);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 1.0, kBendingMoment), -10.0, 1e-9);
+  EXPECT_NEAR(Force(2, 0.0, kBendingMoment), -10.0, 1e-9);
+  EXPECT_NEAR(Reaction(1, 1), -7.5, 1e-9);
+  EXPECT_NEAR(Reaction(2, 1), -25.0, 1e-9);
+  EXPECT_NEAR(Reaction(3, 1), -7.5, 1e-9);
+  // The same row narrowed to the first span: -q L^2 / 16 over the support.
+  BeamLoads.At(0).to = 1;
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(2, 0.0, kBendingMoment), -5.0, 1e-9);
+}
+
 TEST_F(FirstOrder, AxialLoadImposedDisplacementsAndTemperature) {
   // Fixed-free bar under p = 10 along it: u(L/2) = 3 p L^2 / 8EA.
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 6, 0);
-  Beam(1, 1, 2);
+  CantileverSpan(6);
   BeamLoad(1, 1, 1, kLocalAxes, 0, 0, 10, 10);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Displacement(1, 0.5).x, 1.35e-4, 1e-15);
@@ -177,10 +192,7 @@ TEST_F(FirstOrder, AxialLoadImposedDisplacementsAndTemperature) {
 
   // Propped cantilever whose prop settles by d = 0.01: R = 3 EI d / L^3.
   ClearAll();
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 4, 0, 0, 1, 0);
-  Beam(1, 1, 2);
+  Span(4, {1, 1, 1}, {0, 1, 0});
   Imposed(1, 2, 2, 0, 0.01, 0);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(NodeValue(2, 1), 0.01, 1e-15);
@@ -189,10 +201,7 @@ TEST_F(FirstOrder, AxialLoadImposedDisplacementsAndTemperature) {
 
   // Clamped beam whose left clamp turns by 0.001: 4 EI / L and 2 EI / L.
   ClearAll();
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 4, 0, 1, 1, 1);
-  Beam(1, 1, 2);
+  ClampedSpan(4);
   Imposed(1, 1, 1, 0, 0, 0.001);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Force(1, 0.0, kBendingMoment), 10.0, 1e-9);
@@ -200,10 +209,8 @@ TEST_F(FirstOrder, AxialLoadImposedDisplacementsAndTemperature) {
 
   // A clamped bar warmed by 20: N = -alphaT T EA.
   ClearAll();
-  Material(1, kE, kI, kA, 1e-5);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 6, 0, 1, 1, 1);
-  Beam(1, 1, 2, 1, 0.5);
+  ClampedSpan(6);
+  Warmable(1e-5, 0.5);
   Temperature(1, 1, 1, 20, 0);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Force(1, 0.3, kNormalForce), -200.0, 1e-9);
@@ -213,10 +220,8 @@ TEST_F(FirstOrder, AxialLoadImposedDisplacementsAndTemperature) {
   // bows by alphaT dT L^2 / 8h without moment, a clamped one keeps straight
   // under the moment -EI alphaT dT / h.
   ClearAll();
-  Material(1, kE, kI, kA, 1e-5);
-  Node(1, 0, 0, 1, 1, 0);
-  Node(2, 6, 0, 0, 1, 0);
-  Beam(1, 1, 2, 1, 0.5);
+  SimpleSpan(6);
+  Warmable(1e-5, 0.5);
   Temperature(1, 1, 1, 0, 10);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Displacement(1, 0.5).y, 1e-5 * 10 * 36 / (8 * 0.5), 1e-15);
@@ -230,10 +235,7 @@ TEST_F(FirstOrder, AxialLoadImposedDisplacementsAndTemperature) {
 
 TEST_F(FirstOrder, HingesOfAllThreeKinds) {
   // Moment hinge at mid-span of a clamped beam under q: two cantilevers.
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 6, 0, 1, 1, 1);
-  Beam(1, 1, 2);
+  ClampedSpan(6);
   BeamLoad(1, 1, 1, kLocalAxes, 5, 5, 0, 0);
   AddHinge(1, 1, 0.5, kHingeMoment);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
@@ -251,13 +253,26 @@ TEST_F(FirstOrder, HingesOfAllThreeKinds) {
   EXPECT_NEAR(NodeReaction(Hinges.At(0).leftNode, 1), NodeReaction(Hinges.At(0).rightNode, 1),
               1e-12);
 
+  // A moment hinge right at a clamp makes it a pin: the reactions of the
+  // clamp's entry and of the hinge's other entry are summed into both.
+  ClearAll();
+  Span(6, {1, 1, 1}, {0, 1, 0});
+  BeamLoad(1, 1, 1, kLocalAxes, 5, 5, 0, 0);
+  AddHinge(1, 1, 0.0, kHingeMoment);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 0.5, kBendingMoment), 22.5, 1e-9);
+  for (int k = 0; k < 3; ++k)
+    EXPECT_NEAR(NodeReaction(Hinges.At(0).leftNode, k), NodeReaction(Hinges.At(0).rightNode, k),
+                1e-12);
+  EXPECT_EQ(Hinges.At(0).leftNode, Nodes.At(0).modelNode);
+  EXPECT_NEAR(Reaction(1, 1), -15.0, 1e-9);
+  EXPECT_NEAR(Reaction(1, 2), 0.0, 1e-9);
+
   // Normal-force hinge in a warmed clamped bar: no normal force, the hinge
   // opens by alphaT T L.
   ClearAll();
-  Material(1, kE, kI, kA, 1e-5);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 6, 0, 1, 1, 1);
-  Beam(1, 1, 2, 1, 0.5);
+  ClampedSpan(6);
+  Warmable(1e-5, 0.5);
   Temperature(1, 1, 1, 20, 0);
   AddHinge(1, 1, 0.5, kHingeNormalForce);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
@@ -267,10 +282,7 @@ TEST_F(FirstOrder, HingesOfAllThreeKinds) {
 }
 
 TEST_F(FirstOrder, HingeLoadsAndImposedHingeDeformations) {
-  Material(1);
-  Node(1, 0, 0, 1, 1, 1);
-  Node(2, 6, 0, 1, 1, 1);
-  Beam(1, 1, 2);
+  ClampedSpan(6);
   AddHinge(1, 1, 0.5, kHingeMoment);
   // An imposed kink v: constant moment EI v / L, no shear.
   HingeLoad(1, 1, kHingeDeformation, 0.01);
@@ -303,6 +315,15 @@ TEST_F(FirstOrder, HingeLoadsAndImposedHingeDeformations) {
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   EXPECT_NEAR(Force(1, 0.2, kNormalForce), 5.0, 1e-9);
   EXPECT_NEAR(Force(1, 0.8, kNormalForce), 5.0, 1e-9);
+
+  // The two sides pushed into each other by 0.001: the bar between the
+  // clamps stretches by as much, N = EA v / L.
+  HingeLoads.At(0).kind = kHingeDeformation;
+  HingeLoads.At(0).value = 0.001;
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 0.2, kNormalForce), kEA * 0.001 / 6, 1e-9);
+  EXPECT_NEAR(NodeDofValue(Hinges.At(0).leftNode, 0) - NodeDofValue(Hinges.At(0).rightNode, 0),
+              0.001, 1e-15);
 }
 
 TEST_F(FirstOrder, SkewSupportReactsAlongItsDirection) {

@@ -10,10 +10,7 @@ class ResultQueries : public FrameTest {};
 TEST_F(ResultQueries, SegmentsExtremesAndCompanions) {
   // Simply supported span 8 under q = 4, divided at 0.4 by an empty point
   // load: M = q x (L - x) / 2, Q = q (L / 2 - x).
-  Material(1);
-  Node(1, 0, 0, 1, 1, 0);
-  Node(2, 8, 0, 0, 1, 0);
-  Beam(1, 1, 2);
+  SimpleSpan(8);
   PointLoad(1, 1, 0.4, 0, 0, 0);
   BeamLoad(1, 1, 1, kLocalAxes, 4, 4, 0, 0);
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);

@@ -13,10 +13,7 @@ protected:
   // Cantilever from (0, 0) to (4, 0) under an axial tip force px (negative:
   // compression), a transverse tip force pz and a tip moment m.
   void Cantilever(double px, double pz, double m) {
-    Material(1);
-    Node(1, 0, 0, 1, 1, 1);
-    Node(2, 4, 0);
-    Beam(1, 1, 2);
+    CantileverSpan(4);
     NodeLoad(1, 2, 2, px, pz, m);
   }
   // Simply supported beam of span 6, axial force px at the roller.

@@ -8,6 +8,8 @@
 #include "analysis/ValuesAlongBeam.h"
 #include "tests/support/AnalysisFixture.h"
 
+#include <array>
+
 class FrameTest : public AnalysisTest {
 protected:
   // E I = 1e4 and E A = 1e6 (kN, m).
@@ -63,6 +65,22 @@ protected:
     b.material = material;
     b.thickness = thickness;
     b.intervals = 5;
+  }
+  // Beam 1 on cross-section 1 from node 1 at (0, 0) to node 2 at (span, 0),
+  // with the supports (x, z, rotation) of both ends.
+  static void Span(double span, std::array<int, 3> start, std::array<int, 3> end) {
+    Material(1);
+    Node(1, 0, 0, start[0], start[1], start[2]);
+    Node(2, span, 0, end[0], end[1], end[2]);
+    Beam(1, 1, 2);
+  }
+  static void SimpleSpan(double span) { Span(span, {1, 1, 0}, {0, 1, 0}); }
+  static void ClampedSpan(double span) { Span(span, {1, 1, 1}, {1, 1, 1}); }
+  static void CantileverSpan(double span) { Span(span, {1, 1, 1}, {0, 0, 0}); }
+  // Thermal expansion of cross-section 1 and depth of beam 1.
+  static void Warmable(double alphaT, double thickness) {
+    Materials.At(0).alphaT = alphaT;
+    Beams.At(0).thickness = thickness;
   }
   static void NodeLoad(int number, int from, int to, double px, double pz, double m) {
     NodeLoadRecord &r = Use(NodeLoads, number);
