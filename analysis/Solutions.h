@@ -35,6 +35,12 @@ public:
   const DeterminantPoint &At(int i) const {
     return *static_cast<const DeterminantPoint *>(Item(i));
   }
+  // Smallest and largest load factor and determinant; an empty set gives
+  // the largest finite double for the minima and its negative for the maxima.
+  double MinX() const;
+  double MinY() const;
+  double MaxX() const;
+  double MaxY() const;
 };
 
 class NodeContainer : public UContainer {

@@ -41,6 +41,13 @@ public:
   void SetFGNb(int n) override { fgNb = n; }
   void SetBCNb(int n) override { bcNb = n; }
   void ShowInputFault(const InputFault &fault) override { faults.push_back(fault); }
+  void ShowStatusWindow() override { ++statusWindowShown; }
+  void SetMemory(long long bytes) override { memory = bytes; }
+  void SetBandbreite(int width) override { bandwidth = width; }
+  void ShowIterationText(const std::string &text) override { iterationTexts.push_back(text); }
+  void ShowNormText(const std::string &text) override { normTexts.push_back(text); }
+  void SetStatusState(StatusWindowState state) override { states.push_back(state); }
+  void NotifyChildren() override { ++notified; }
 
   int systemChanged = 0;
   int loadChanged = 0;
@@ -50,6 +57,13 @@ public:
   std::vector<Box> boxes;
   std::deque<MessageAnswer> answers;
   std::vector<InputFault> faults;
+  int statusWindowShown = 0;
+  long long memory = -1;
+  int bandwidth = -1;
+  std::vector<std::string> iterationTexts;
+  std::vector<std::string> normTexts;
+  std::vector<StatusWindowState> states;
+  int notified = 0;
 
 private:
   UpcallInterface *previous_;
