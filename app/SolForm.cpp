@@ -1,6 +1,9 @@
 #include "app/SolForm.h"
 
+#include "analysis/Drivers.h"
+#include "analysis/Solutions.h"
 #include "model/CLocale.h"
+#include "platform/EventGuard.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -164,6 +167,7 @@ void TSolForm::CreateButtons() {
   CancelButton->hide();
   connect(BitBtn1, &QPushButton::clicked, this, &TSolForm::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TSolForm::BitBtn2Click);
+  connect(NextButton, &QPushButton::clicked, this, &TSolForm::NextButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &TSolForm::CancelButtonClick);
 }
 
@@ -183,8 +187,8 @@ void TSolForm::SetFGNb(int n) {
 void TSolForm::SetBCNb(int n) {
   SetCount(BCNb, n);
 }
-void TSolForm::SetMemory(int n) {
-  SetCount(Memory, n);
+void TSolForm::SetMemory(long long bytes) {
+  SetTextNow(Memory, FormatC("%lld", bytes));
 }
 void TSolForm::SetBandbreite(int n) {
   SetCount(Bandbreite, n);
@@ -215,6 +219,11 @@ void TSolForm::SetButtons(bool finished, bool error, bool iterating) {
   BitBtn2->setVisible(error);
   NextButton->setVisible(iterating);
   CancelButton->setVisible(iterating);
+  repaint();
+}
+
+void TSolForm::ShowForAnalysis() {
+  show();
   repaint();
 }
 
@@ -281,6 +290,14 @@ void TSolForm::CancelButtonClick() {
   NextButton->hide();
   CancelButton->hide();
   hide();
+}
+
+// A change of the model since the last iteration leaves nothing to continue:
+// the iteration ends instead.
+void TSolForm::NextButtonClick() {
+  Guarded([] { NextIteration(Solutions); });
+  if (!Solutions.IterationOpen)
+    EndIteration();
 }
 
 // The window has no close box; it is hidden only by its buttons.
