@@ -8,6 +8,7 @@
 #include "model/SystemTables.h"
 #include "platform/UserMessage.h"
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/ExampleCopies.h"
 #include "tests/support/ModelReset.h"
 #include "tests/support/TempFolder.h"
 
@@ -21,8 +22,6 @@
 #include <memory>
 
 namespace {
-
-const std::string kExamples = KELMOR_SOURCE_DIR "/examples/";
 
 // A child window that counts the model-change messages it receives.
 class ChildWindow : public QWidget {
@@ -130,11 +129,7 @@ void AnalysisCommandsTest::cleanup() {
 }
 
 void AnalysisCommandsTest::OpenExample() {
-  for (const char *name : {"portal.ssy", "portal.sla"}) {
-    const QString copy = QString::fromStdString(folder_.File(name));
-    QFile::remove(copy);
-    QVERIFY(QFile::copy(QString::fromStdString(kExamples + name), copy));
-  }
+  CopyExampleFrame(folder_);
   QCOMPARE(Form().OpenSystemFile(folder_.File("portal.ssy")), 1);
   QCOMPARE(Form().OpenLoadFile(folder_.File("portal.sla")), 1);
   QCoreApplication::sendPostedEvents();
