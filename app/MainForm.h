@@ -100,6 +100,9 @@ public slots:
   void System2Click();
   void Belstung1Click();
   void FileOpenItemClick();
+  void ThIOrdnung1Click();
+  void ThIIOrdnung1Click();
+  void Knickuntersuchung1Click();
   void WindowCascadeItemClick();
   void WindowTileItemClick();
   void WindowArrangeItemClick();

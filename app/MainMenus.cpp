@@ -75,9 +75,12 @@ void TMainForm::CreateOtherMenus() {
   System1 = AddItem(input, "System1", "System", "", QKeySequence(Qt::CTRL | Qt::Key_S));
   Belastung1 = AddItem(input, "Belastung1", "Belastung", "", QKeySequence(Qt::CTRL | Qt::Key_B));
   QMenu *solve = AddMenu(menuBar(), "Berechnen1", "&Berechnen");
-  ThIOrdnung1 = AddItem(solve, "ThIOrdnung1", "Th.I.Ordnung", "", Qt::Key_F9);
-  ThIIOrdnung1 = AddItem(solve, "ThIIOrdnung1", "Th.II.Ordnung", "", Qt::Key_F10);
-  Knickuntersuchung1 = AddItem(solve, "Knickuntersuchung1", "Knickuntersuchung", "", Qt::Key_F8);
+  ThIOrdnung1 =
+      AddItem(solve, "ThIOrdnung1", "Th.I.Ordnung", "", Qt::Key_F9, &TMainForm::ThIOrdnung1Click);
+  ThIIOrdnung1 = AddItem(solve, "ThIIOrdnung1", "Th.II.Ordnung", "", Qt::Key_F10,
+                         &TMainForm::ThIIOrdnung1Click);
+  Knickuntersuchung1 = AddItem(solve, "Knickuntersuchung1", "Knickuntersuchung", "", Qt::Key_F8,
+                               &TMainForm::Knickuntersuchung1Click);
   QMenu *show = AddMenu(menuBar(), "Zeigen1", "&Zeigen");
   Grafik1 = AddItem(show, "Grafik1", "Grafik");
   Eingabeprotocoll1 = AddItem(show, "Eingabeprotocoll1", "Eingabeprotokoll", "", {},

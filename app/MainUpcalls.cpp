@@ -71,3 +71,48 @@ void TMainUpcalls::SetBCNb(int n) {
   if (SolForm)
     SolForm->SetBCNb(n);
 }
+
+void TMainUpcalls::ShowStatusWindow() {
+  if (SolForm)
+    SolForm->ShowForAnalysis();
+}
+
+void TMainUpcalls::SetMemory(long long bytes) {
+  if (SolForm)
+    SolForm->SetMemory(bytes);
+}
+
+void TMainUpcalls::SetBandbreite(int n) {
+  if (SolForm)
+    SolForm->SetBandbreite(n);
+}
+
+void TMainUpcalls::ShowIterationText(const std::string &text) {
+  if (SolForm)
+    SolForm->ShowIterationText(text);
+}
+
+void TMainUpcalls::ShowNormText(const std::string &text) {
+  if (SolForm)
+    SolForm->ShowNormText(text);
+}
+
+void TMainUpcalls::SetStatusState(StatusWindowState state) {
+  if (!SolForm)
+    return;
+  switch (state) {
+  case StatusWindowState::Finished:
+    SolForm->ShowFinishedState();
+    break;
+  case StatusWindowState::Iteration:
+    SolForm->ShowIterationState();
+    break;
+  case StatusWindowState::Error:
+    SolForm->ShowErrorState();
+    break;
+  }
+}
+
+void TMainUpcalls::NotifyChildren() {
+  Form.NotifyChildren(0);
+}

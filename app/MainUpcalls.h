@@ -21,6 +21,13 @@ public:
   void SetElNb(int n) override;
   void SetFGNb(int n) override;
   void SetBCNb(int n) override;
+  void ShowStatusWindow() override;
+  void SetMemory(long long bytes) override;
+  void SetBandbreite(int n) override;
+  void ShowIterationText(const std::string &text) override;
+  void ShowNormText(const std::string &text) override;
+  void SetStatusState(StatusWindowState state) override;
+  void NotifyChildren() override;
 
 private:
   TMainForm &Form;

@@ -1,6 +1,9 @@
 #include "app/SolForm.h"
 
+#include "analysis/Drivers.h"
+#include "analysis/Solutions.h"
 #include "model/CLocale.h"
+#include "platform/EventGuard.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -14,19 +17,22 @@ TSolForm *SolForm = nullptr;
 
 namespace {
 
-// Client area of the window and the places of its controls, in pixels.
+// Client area of the window and the places of its controls, in pixels, for
+// the window's 8-point font.
 constexpr int kClientWidth = 363;
 constexpr int kClientHeight = 271;
-constexpr int kStageLeft = 12;
-constexpr int kStageTop = 14;
+constexpr int kFontPoints = 8;
+constexpr int kStageLeft = 10;
+constexpr int kStageTop = 10;
 constexpr int kStageWidth = 160;
-constexpr int kStageHeight = 22;
-constexpr int kStagePitch = 26;
-constexpr int kCountsLeft = 180;
-constexpr int kCountsWidth = 176;
-constexpr int kCountLeft = 296;
-constexpr int kCountWidth = 54;
-constexpr int kRowHeight = 20;
+constexpr int kStageHeight = 20;
+constexpr int kStagePitch = 24;
+constexpr int kCountsLeft = 178;
+constexpr int kCountsWidth = 175;
+constexpr int kCountLeft = 300;
+constexpr int kCountWidth = 46;
+constexpr int kRowHeight = 18;
+constexpr int kLinesTop = 184;
 constexpr int kButtonTop = 234;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 28;
@@ -74,6 +80,9 @@ TSolForm::TSolForm(QWidget *parent)
   setObjectName("SolForm");
   setWindowTitle(QString::fromUtf8("Status der Berechnung"));
   setFixedSize(kClientWidth, kClientHeight);
+  QFont small = font();
+  small.setPointSize(kFontPoints);
+  setFont(small);
   // The window is a helper of the main window; it never keeps the program alive.
   setAttribute(Qt::WA_QuitOnClose, false);
   Bevel1 = NewFrame(this, "Bevel1", QRect(4, 4, kClientWidth - 8, kButtonTop - 10), QFrame::Sunken);
@@ -118,38 +127,45 @@ void TSolForm::CreateStages() {
 }
 
 void TSolForm::CreateCounts() {
-  Bevel7 = NewFrame(this, "Bevel7", QRect(kCountsLeft, 10, kCountsWidth, 110), QFrame::Sunken);
-  Label10 = NewLabel(this, "Label10", "Anzahl der ", QRect(kCountsLeft + 8, 14, 150, kRowHeight));
+  Bevel7 =
+      NewFrame(this, "Bevel7", QRect(kCountsLeft, kStageTop, kCountsWidth, 106), QFrame::Sunken);
+  Label10 = NewLabel(this, "Label10", "Anzahl der ",
+                     QRect(kCountsLeft + 6, kStageTop + 4, kCountsWidth - 12, kRowHeight));
   struct Count {
     QLabel *&name;
     const char *nameName;
     const char *text;
     QLabel *&value;
     const char *valueName;
+    QRect namePlace;
+    QRect valuePlace;
   };
+  auto nameAt = [](int top) {
+    return QRect(kCountsLeft + 14, top, kCountLeft - kCountsLeft - 16, kRowHeight);
+  };
+  auto valueAt = [](int top) { return QRect(kCountLeft, top, kCountWidth, kRowHeight); };
+  // The size of the matrix needs room for ten digits: its value stands on a
+  // line of its own below the frame of the counts.
   const Count counts[] = {
-      {Label8, "Label8", "Knoten", NodeNb, "NodeNb"},
-      {Label7, "Label7", "Elemente", ElNb, "ElNb"},
-      {Label6, "Label6", "Freiheitsgrade", FGNb, "FGNb"},
-      {Label9, "Label9", "Randbedingungen", BCNb, "BCNb"},
-      {Label11, "Label11", "Speicherbedarf in Byte", Memory, "Memory"},
-      {Label13, "Label13", "Bandbreite", Bandbreite, "Bandbreite"},
+      {Label8, "Label8", "Knoten", NodeNb, "NodeNb", nameAt(32), valueAt(32)},
+      {Label7, "Label7", "Elemente", ElNb, "ElNb", nameAt(50), valueAt(50)},
+      {Label6, "Label6", "Freiheitsgrade", FGNb, "FGNb", nameAt(68), valueAt(68)},
+      {Label9, "Label9", "Randbedingungen", BCNb, "BCNb", nameAt(86), valueAt(86)},
+      {Label11, "Label11", "Speicherbedarf in Byte", Memory, "Memory",
+       QRect(kCountsLeft, 122, kCountsWidth, kRowHeight),
+       QRect(kCountsLeft, 140, kCountLeft - kCountsLeft + kCountWidth, kRowHeight)},
+      {Label13, "Label13", "Bandbreite", Bandbreite, "Bandbreite",
+       QRect(kCountsLeft, 158, kCountLeft - kCountsLeft, kRowHeight), valueAt(158)},
   };
-  int top = 36;
   for (const Count &count : counts) {
-    // The two sizes of the matrix stand below the frame of the counts.
-    const int left = &count.name == &Label11 || &count.name == &Label13 ? kCountsLeft : 196;
-    if (&count.name == &Label11)
-      top += 8;
-    count.name = NewLabel(this, count.nameName, count.text,
-                          QRect(left, top, kCountLeft - left - 4, kRowHeight));
-    count.value =
-        NewLabel(this, count.valueName, "0", QRect(kCountLeft, top, kCountWidth, kRowHeight));
+    count.name = NewLabel(this, count.nameName, count.text, count.namePlace);
+    count.value = NewLabel(this, count.valueName, "0", count.valuePlace);
     count.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    top += kRowHeight;
   }
-  Iter = NewLabel(this, "Iter", "Iter", QRect(kCountsLeft, 172, kCountsWidth, kRowHeight));
-  Norm = NewLabel(this, "Norm", "Norm", QRect(kCountsLeft, 194, kCountsWidth, kRowHeight));
+  Iter = NewLabel(this, "Iter", "Iter",
+                  QRect(kStageLeft, kLinesTop, kClientWidth - 2 * kStageLeft, kRowHeight));
+  Norm = NewLabel(this, "Norm", "Norm",
+                  QRect(kStageLeft, kLinesTop + 20, kClientWidth - 2 * kStageLeft, kRowHeight));
   SetBold(Iter);
   SetBold(Norm);
 }
@@ -164,6 +180,7 @@ void TSolForm::CreateButtons() {
   CancelButton->hide();
   connect(BitBtn1, &QPushButton::clicked, this, &TSolForm::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TSolForm::BitBtn2Click);
+  connect(NextButton, &QPushButton::clicked, this, &TSolForm::NextButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &TSolForm::CancelButtonClick);
 }
 
@@ -183,8 +200,8 @@ void TSolForm::SetFGNb(int n) {
 void TSolForm::SetBCNb(int n) {
   SetCount(BCNb, n);
 }
-void TSolForm::SetMemory(int n) {
-  SetCount(Memory, n);
+void TSolForm::SetMemory(long long bytes) {
+  SetTextNow(Memory, FormatC("%lld", bytes));
 }
 void TSolForm::SetBandbreite(int n) {
   SetCount(Bandbreite, n);
@@ -215,6 +232,11 @@ void TSolForm::SetButtons(bool finished, bool error, bool iterating) {
   BitBtn2->setVisible(error);
   NextButton->setVisible(iterating);
   CancelButton->setVisible(iterating);
+  repaint();
+}
+
+void TSolForm::ShowForAnalysis() {
+  show();
   repaint();
 }
 
@@ -281,6 +303,14 @@ void TSolForm::CancelButtonClick() {
   NextButton->hide();
   CancelButton->hide();
   hide();
+}
+
+// A change of the model since the last iteration leaves nothing to continue:
+// the iteration ends instead.
+void TSolForm::NextButtonClick() {
+  Guarded([] { NextIteration(Solutions); });
+  if (!Solutions.IterationOpen)
+    EndIteration();
 }
 
 // The window has no close box; it is hidden only by its buttons.

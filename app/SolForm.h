@@ -22,11 +22,13 @@ public:
   void SetElNb(int n);
   void SetFGNb(int n);
   void SetBCNb(int n);
-  void SetMemory(int n);
+  void SetMemory(long long bytes);
   void SetBandbreite(int n);
   // Marks stage 1..7; any other value removes the marker.
   void SetStep(int step);
 
+  // Shows the window at the start of an analysis and paints it at once.
+  void ShowForAnalysis();
   // The button states the analysis leaves behind.
   void ShowFinishedState();
   void ShowIterationState();
@@ -50,6 +52,7 @@ public slots:
   void BitBtn1Click();
   void BitBtn2Click();
   void CancelButtonClick();
+  void NextButtonClick();
 
 protected:
   void showEvent(QShowEvent *event) override;

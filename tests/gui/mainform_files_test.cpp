@@ -5,6 +5,7 @@
 #include "model/LoadLists.h"
 #include "model/SystemTables.h"
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/ExampleCopies.h"
 #include "tests/support/GermanLocale.h"
 #include "tests/support/ModelReset.h"
 #include "tests/support/TempFolder.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const std::string kExamples = KELMOR_SOURCE_DIR "/examples/";
 const char *const kSystemQuestion = "Geometrie erst speichern ?";
 const char *const kLoadQuestion = "Lasteingaben erst speichern ?";
 const char *const kSystemFault = "Fehler beim öffnen der Systemdatei";
@@ -75,14 +75,8 @@ void MainFormFilesTest::cleanup() {
   QFile::remove(QString::fromStdString(SettingsFileName));
 }
 
-// Opens copies of the example frame, so that no save reaches the originals.
 void MainFormFilesTest::OpenExample(DialogRecorder &dialogs) {
-  for (const char *name : {"portal.ssy", "portal.sla"}) {
-    const QString copy = QString::fromStdString(folder_.File(name));
-    QFile::remove(copy);
-    QVERIFY(QFile::copy(QString::fromStdString(kExamples + name), copy));
-    QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-  }
+  CopyExampleFrame(folder_);
   dialogs.Answer(MsgResult::Ok, folder_.File("portal.ssy"));
   Form().Systemffnen1->trigger();
   dialogs.Answer(MsgResult::Ok, folder_.File("portal.sla"));
