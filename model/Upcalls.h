@@ -9,6 +9,9 @@
 
 enum class MessageButtons { OK, YesNo, YesNoCancel };
 enum class MessageAnswer { OK, Yes, No, Cancel };
+// Button states of the analysis status window: "Fertig"; "Weiter" and
+// "Beenden"; "Fehler".
+enum class StatusWindowState { Finished, Iteration, Error };
 
 class UpcallInterface {
 public:
@@ -24,6 +27,30 @@ public:
   // unattended caller never saves, deletes or overwrites anything.
   virtual MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
                                     MessageButtons buttons);
+
+  // The main window's result caption.
+  virtual void SetResultCaption(const std::string &) {}
+  // The status window of the analysis: marks the current stage (1
+  // "Elementverteilung", 2 "Freiheitsgradverteilung", 3
+  // "Freiheitsgradoptimierung", 4 "Steifigkeitsmatrix", 5 "Belastungsvektor",
+  // 6 "Gleichungslösung", 7 "Auswertung", any other value none) and shows
+  // the numbers of node entries, elements, DOFs and dependent DOFs.
+  virtual void SetStep(int) {}
+  virtual void SetNodeNb(int) {}
+  virtual void SetElNb(int) {}
+  virtual void SetFGNb(int) {}
+  virtual void SetBCNb(int) {}
+  // Shows the status window (non-modal) at the start of an analysis.
+  virtual void ShowStatusWindow() {}
+  // Stored size of the stiffness matrix in bytes and its bandwidth.
+  virtual void SetMemory(long long) {}
+  virtual void SetBandbreite(int) {}
+  // Texts of the labels Iter and Norm, shown and repainted at once.
+  virtual void ShowIterationText(const std::string &) {}
+  virtual void ShowNormText(const std::string &) {}
+  virtual void SetStatusState(StatusWindowState) {}
+  // Tells every graph window that the results changed (UM_MODELCHANGED, 0).
+  virtual void NotifyChildren() {}
   // A plausibility check found a fault: show the input form at its page,
   // put the grid cursor on its row and column and show its message with the
   // caption "Eingabefehler".

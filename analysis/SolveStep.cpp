@@ -1,0 +1,101 @@
+#include "analysis/SolveStep.h"
+
+#include "analysis/Assembly.h"
+#include "analysis/ElementStiffness.h"
+#include "analysis/FGTab.h"
+#include "analysis/KMatrix.h"
+#include "analysis/LoadRowIndex.h"
+#include "analysis/LoadVector.h"
+#include "analysis/Matrix.h"
+#include "analysis/SkylineSolver.h"
+#include "analysis/SolElement.h"
+#include "analysis/Solutions.h"
+#include "model/CLocale.h"
+#include "model/Upcalls.h"
+
+#include <cmath>
+
+void ComputeSecondOrderParams(ElementContainer &elements, std::int32_t flags) {
+  for (int i = 0; i < elements.Count(); ++i)
+    SecondOrderParams(elements.At(i), flags);
+}
+
+void ComputeEndForces(ElementContainer &elements, std::int32_t flags) {
+  for (int i = 0; i < elements.Count(); ++i)
+    ElementEndForces(elements.At(i), flags);
+}
+
+namespace {
+
+bool AllFinite(const Matrix &F) {
+  for (int i = 0; i < F.Count(); ++i)
+    if (!std::isfinite(F[i]))
+      return false;
+  return true;
+}
+
+// The convergence value of a second-order solve: the change of the mid-length
+// normal forces relative to their previous sum; 0 when nothing carries a
+// normal force at all.
+void UpdateConvergence(SolutionsCont &context) {
+  const double previous = MidNormalForceSum(context);
+  const double change = NormalForceChange(context);
+  if (previous > 0.0)
+    context.ConvergenceValue = change / previous;
+  else
+    context.ConvergenceValue = change == 0.0 ? 0.0 : 1.0;
+  if (previous > 0.0)
+    Upcalls().ShowNormText(FormatC("Normalkraftnorm = %lf", context.ConvergenceValue));
+}
+
+int SolveAndRecover(SolutionsCont &context, KMatrix &K, Vektor &F, std::int32_t flags) {
+  const int status = SkylineSolve(K, F);
+  if (status != kFactorised || !AllFinite(F)) {
+    if (!(flags & kQuietSolve))
+      Upcalls().ShowMessage("Berechnungsfehler",
+                            "Singuläre Steifigkeitsmatrix !\n"
+                            "Möglicherweise liegt verschiebliches System vor",
+                            MessageButtons::OK);
+    Upcalls().SetStatusState(StatusWindowState::Error);
+    return kFailed;
+  }
+  Upcalls().SetStep(7);
+  FGTab.ScatterSolution(F);
+  ElementResults(context, flags);
+  if (flags & kSecondOrder)
+    UpdateConvergence(context);
+  Upcalls().SetStep(0);
+  return kSolved;
+}
+
+} // namespace
+
+int SolveStep(SolutionsCont &context, std::int32_t flags) {
+  ReindexLoadRows();
+  const DofExpansions expansions(FGTab);
+  KMatrix K(FGTab.equationCount);
+  Vektor F(FGTab.equationCount);
+  SetProfile(context.Elements, K);
+  K.FinishProfile();
+  Upcalls().SetMemory(K.StoredCount() * 8);
+  Upcalls().SetBandbreite(K.Bandwidth());
+  if (context.TensionOption != 0)
+    flags |= kTensionBars;
+  ComputeSecondOrderParams(context.Elements, flags);
+  AssembleStiffness(context.Elements, K, F, flags, expansions);
+  FGTab.ResetReactions();
+  if (!(flags & kBuckling)) {
+    Upcalls().SetStep(5);
+    AssembleLoadVector(context, F, flags);
+  }
+  Upcalls().SetStep(6);
+  if ((flags & (kSecondOrder | kBuckling)) && !(flags & kQuietSolve)) {
+    Upcalls().ShowIterationText(FormatC("Iteration: %d", context.IterationCount));
+    ++context.IterationCount;
+  }
+  if (flags & kBuckling)
+    Upcalls().ShowNormText(FormatC("Lastfaktor = %lf", context.LoadFactor));
+  if ((flags & kBuckling) && !(flags & kQuietSolve))
+    return LDLDecompose(K);
+  return SolveAndRecover(context, K, F, flags);
+}

@@ -1,0 +1,176 @@
+#include "analysis/ValuesAlongBeam.h"
+
+#include "analysis/ElementGeometry.h"
+#include "analysis/ElementLoads.h"
+#include "analysis/LoadRowIndex.h"
+#include "analysis/ResultQueries.h"
+#include "analysis/SolElement.h"
+#include "analysis/Solutions.h"
+#include "analysis/StabilityFunctions.h"
+#include "model/Commonfkc.h"
+#include "model/LoadLists.h"
+#include "model/LoadQueries.h"
+
+#include <cmath>
+
+namespace {
+
+// sin/cos under compression, sinh/cosh otherwise.
+double Sf(const SolElement &e, double z) {
+  return e.t < 0.0 ? std::sin(z) : std::sinh(z);
+}
+double Cf(const SolElement &e, double z) {
+  return e.t < 0.0 ? std::cos(z) : std::cosh(z);
+}
+
+bool SecondOrderForm(const SolElement &e) {
+  return std::fabs(e.t) > kFirstOrderLimit;
+}
+
+// Under an axial force, a temperature difference and a pre-deformation bow
+// both act like an imposed constant curvature: the moment they leave along a
+// beam whose end moments are fixed is W t (H(y) + H(x)), W the moment that
+// holds the curvature at both ends.  Sum of W over the rows on the element.
+double CurvatureMoment(const SolElement &e) {
+  double w = 0.0;
+  const MatRecord &material = ElementMaterial(e);
+  const double h = ElementBeam(e).thickness;
+  if (h > 0.0)
+    ForEachRowOnBeam(TemperatureLoads, e.beam, [&](const TempLoadRecord &row) {
+      w += row.dT * material.E * material.I * material.alphaT / h;
+    });
+  if (Solutions.AnalysisFlags & kSecondOrder)
+    ForEachRowOnBeam(Imperfections, e.beam, [&](const ImperfectionRecord &row) {
+      double f, psi;
+      ImperfectionOnPiece(row, f, psi, e.x0, e.x1);
+      w += 8.0 * f * e.k;
+    });
+  return w;
+}
+
+double BeamLoadForce(const SolElement &e, double x, int kind, double pa, double pb, double qa,
+                     double qb) {
+  const double y = 1.0 - x, xi = 2.0 * x - 1.0, L = e.L, t = e.t;
+  switch (kind) {
+  case kNormalForce:
+    return -(xi * xi - 1.0) * (pb - pa) * L / 8.0;
+  case kShearForce:
+    if (SecondOrderForm(e))
+      return (MomentSlope(y, t) * qa - MomentSlope(x, t) * qb) * L;
+    [[fallthrough]];
+  case kTransverseForce:
+    return -(xi * xi - 1.0) * (qb - qa) * L / 8.0;
+  case kBendingMoment:
+    if (std::fabs(t) >= kFirstOrderLimit)
+      return -(MomentDeflection(y, t) * qa + MomentDeflection(x, t) * qb) * L * L;
+    return -((xi * xi * xi + 3.0 * xi * xi - xi - 3.0) * qb -
+             (xi * xi * xi - 3.0 * xi * xi - xi + 3.0) * qa) *
+           L * L / 48.0;
+  }
+  return 0.0;
+}
+
+} // namespace
+
+double HomogeneousForceAt(const SolElement &e, double x, int kind) {
+  const double y = 1.0 - x;
+  switch (kind) {
+  case kNormalForce:
+    return Interpolate(e.N0, e.N1, x);
+  case kShearForce:
+    if (SecondOrderForm(e))
+      return (-Cf(e, e.epsilon * y) * e.M0 + Cf(e, e.epsilon * x) * e.M1) * e.epsilon / (e.s * e.L);
+    [[fallthrough]];
+  case kTransverseForce:
+    return Interpolate(-e.Q0, e.Q1, x);
+  case kBendingMoment:
+    if (std::fabs(e.t) >= kFirstOrderLimit)
+      return (Sf(e, e.epsilon * y) * e.M0 + Sf(e, e.epsilon * x) * e.M1) / e.s;
+    return Interpolate(e.M0, e.M1, x);
+  }
+  return 0.0;
+}
+
+double ParticularForceAt(const SolElement &e, double x, int kind) {
+  double value = 0.0;
+  double pa, pb, qa, qb;
+  if (BeamLoadSums(e, pa, pb, qa, qb))
+    value += BeamLoadForce(e, x, kind, pa, pb, qa, qb);
+  if (SecondOrderForm(e) && (kind == kShearForce || kind == kBendingMoment)) {
+    const double y = 1.0 - x, t = e.t, w = CurvatureMoment(e);
+    if (kind == kShearForce)
+      value += w * t * (MomentSlope(x, t) - MomentSlope(y, t)) / e.L;
+    else
+      value += w * t * (MomentDeflection(y, t) + MomentDeflection(x, t));
+  }
+  return value;
+}
+
+double InternalForceAt(const SolElement &e, double x, int kind) {
+  return HomogeneousForceAt(e, x, kind) + ParticularForceAt(e, x, kind);
+}
+
+Point2D EndDisplacementPart(const SolElement &e, double x) {
+  Point2D d = InterpolatePoint(NodeDisplacement(e.Node(0)), NodeDisplacement(e.Node(1)), x);
+  const double y = 1.0 - x, L = e.L, k = e.k;
+  Point2D local{0.0, 0.0};
+  if (std::fabs(e.t) < kFirstOrderLimit)
+    local.y = L / (6.0 * k) * ((y - y * y * y) * e.M0 + (x - x * x * x) * e.M1);
+  else
+    local.y = -(L / k) * (MomentDeflection(y, e.t) * e.M0 + MomentDeflection(x, e.t) * e.M1);
+  VecRotate(local, ElementAngle(e));
+  return VecAdd(d, local);
+}
+
+Point2D LoadDisplacementPart(const SolElement &e, double x) {
+  const double y = 1.0 - x, xi = 2.0 * x - 1.0, L = e.L, k = e.k, t = e.t;
+  const bool firstOrder = std::fabs(t) < kFirstOrderLimit;
+  const MatRecord &material = ElementMaterial(e);
+  Point2D local{0.0, 0.0};
+  double pa, pb, qa, qb;
+  if (BeamLoadSums(e, pa, pb, qa, qb)) {
+    local.x +=
+        L * L / (48.0 * material.E * material.A) *
+        (xi * xi * xi * (pa - pb) - 3.0 * xi * xi * (pa + pb) - xi * (pa - pb) + 3.0 * (pa + pb));
+    if (firstOrder)
+      local.y += L * L * L / (360.0 * k) *
+                 ((7.0 - 10.0 * y * y + 3.0 * y * y * y * y) * y * qa +
+                  (7.0 - 10.0 * x * x + 3.0 * x * x * x * x) * x * qb);
+    else
+      local.y += L * L * L / k * (LoadDeflection(y, t) * qa + LoadDeflection(x, t) * qb);
+  }
+  const double h = ElementBeam(e).thickness;
+  if (h > 0.0)
+    ForEachRowOnBeam(TemperatureLoads, e.beam, [&](const TempLoadRecord &row) {
+      const double curvature = material.alphaT * row.dT / h;
+      if (firstOrder)
+        local.y += 0.5 * L * L * curvature * (x - x * x);
+      else
+        local.y -= curvature * L * L * (MomentDeflection(y, t) + MomentDeflection(x, t));
+    });
+  if (SecondOrderForm(e) && (Solutions.AnalysisFlags & kSecondOrder))
+    ForEachRowOnBeam(Imperfections, e.beam, [&](const ImperfectionRecord &row) {
+      double f, psi;
+      ImperfectionOnPiece(row, f, psi, e.x0, e.x1);
+      local.y -= 8.0 * f * L * t * (LoadDeflection(y, t) + LoadDeflection(x, t));
+    });
+  VecRotate(local, ElementAngle(e));
+  return local;
+}
+
+Point2D DisplacementAt(const SolElement &e, double x) {
+  const Point2D d = EndDisplacementPart(e, x);
+  if (Solutions.AnalysisFlags & kBuckling)
+    return d;
+  return VecAdd(d, LoadDisplacementPart(e, x));
+}
+
+double DisplacementComponent(const SolElement &e, int component, double x) {
+  const Point2D d = DisplacementAt(e, x);
+  return component == 0 ? d.x : component == 1 ? d.y : 0.0;
+}
+
+Point2D DisplacedPointAt(const SolElement &e, double x, double scale) {
+  const Point2D chord = InterpolatePoint(ElementEnd(e, 0), ElementEnd(e, 1), x);
+  return VecAdd(chord, VecScale(scale, DisplacementAt(e, x)));
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Results along one element at the relative position x (0 at end 0, 1 at
+// end 1) after a solve: displacements in global axes and internal forces.
+// Each value is a homogeneous part fixed by the end results plus a
+// particular part from the loads on the element, in first- or second-order
+// form.
+#include "model/Geometry2D.h"
+
+class SolElement;
+
+// Internal-force kinds; any other kind yields 0.
+constexpr int kNormalForce = 1;     // N, or S in second-order results
+constexpr int kShearForce = 2;      // Q
+constexpr int kTransverseForce = 3; // R, across the undeformed axis
+constexpr int kBendingMoment = 4;   // M, positive with tension on the +z side
+
+double HomogeneousForceAt(const SolElement &element, double x, int kind);
+double ParticularForceAt(const SolElement &element, double x, int kind);
+double InternalForceAt(const SolElement &element, double x, int kind);
+
+// Displacement from the end displacements and the end moments.
+Point2D EndDisplacementPart(const SolElement &element, double x);
+// Displacement from the loads on the element, relative to the chord.
+Point2D LoadDisplacementPart(const SolElement &element, double x);
+// The sum of both; a buckling shape has no load part.
+Point2D DisplacementAt(const SolElement &element, double x);
+// Component 0 (x) or 1 (z) of DisplacementAt, 0 for any other.
+double DisplacementComponent(const SolElement &element, int component, double x);
+// The point at x on the chord plus scale times the displacement there.
+Point2D DisplacedPointAt(const SolElement &element, double x, double scale);

@@ -1,0 +1,145 @@
+// Times the three analyses through their drivers on generated frames: the
+// first-order analysis and second-order iterations of a large frame, and the
+// whole buckling analysis of a smaller one.
+// Usage: analysis_bench [storeys bays [buckling storeys buckling bays]]
+//        (default 100 x 100 and 30 x 30)
+#include "analysis/Drivers.h"
+#include "analysis/FGTab.h"
+#include "analysis/Solutions.h"
+#include "analysis/SolveStep.h"
+#include "bench/BenchMeasure.h"
+#include "bench/FrameGenerator.h"
+#include "model/CLocale.h"
+#include "model/Upcalls.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Notes what the analysis tells the status window, with the time of each
+// stage marker, and answers every message box by printing it.
+class StatusLog : public UpcallInterface {
+public:
+  StatusLog() { InstallUpcalls(this); }
+  ~StatusLog() override { InstallUpcalls(nullptr); }
+
+  MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
+                            MessageButtons buttons) override {
+    std::printf("  message \"%s\": %s\n", caption.c_str(), text.c_str());
+    return UpcallInterface::ShowMessage(caption, text, buttons);
+  }
+  void SetStep(int step) override { steps.push_back({step, Clock::now()}); }
+  void SetMemory(long long bytes) override { memory = bytes; }
+  void SetBandbreite(int width) override { bandwidth = width; }
+  void ShowIterationText(const std::string &) override { ++solves; }
+
+  void Clear() {
+    steps.clear();
+    solves = 0;
+  }
+  // Seconds from each marker `from` to the marker after it, summed.
+  double StageSeconds(int from) const {
+    double seconds = 0.0;
+    for (std::size_t i = 0; i + 1 < steps.size(); ++i)
+      if (steps[i].step == from)
+        seconds += std::chrono::duration<double>(steps[i + 1].at - steps[i].at).count();
+    return seconds;
+  }
+
+  using Clock = std::chrono::steady_clock;
+  struct Marker {
+    int step;
+    Clock::time_point at;
+  };
+  std::vector<Marker> steps;
+  long long memory = 0;
+  int bandwidth = 0;
+  int solves = 0;
+};
+
+void PrintStages(const StatusLog &log) {
+  static const struct {
+    int step;
+    const char *label;
+  } stages[] = {
+      {1, "model build"}, {2, "constraints and numbering"}, {4, "profile and stiffness matrix"},
+      {5, "load vector"}, {6, "factorisation and solve"},   {7, "end forces and reactions"}};
+  for (const auto &stage : stages)
+    std::printf("    %-32s %8.3f s\n", stage.label, log.StageSeconds(stage.step));
+}
+
+void PrintModel(const StatusLog &log) {
+  std::printf("  %d node entries, %d elements, %d DOFs, %d equations\n",
+              Solutions.NodeEntries.Count(), Solutions.Elements.Count(), FGTab.Count(),
+              FGTab.equationCount);
+  std::printf("  skyline: bandwidth %d, %lld stored values (%.1f MB)\n", log.bandwidth,
+              log.memory / 8, log.memory / (1024.0 * 1024.0));
+}
+
+int Count(const char *text, int fallback) {
+  return text == nullptr ? fallback : std::max(1, static_cast<int>(AtolC(text)));
+}
+
+void LargeFrame(const FrameSpec &spec, StatusLog &log) {
+  const FrameSize size = GenerateFrame(spec);
+  std::printf("Frame %d storeys x %d bays: %d nodes, %d beams\n", spec.storeys, spec.bays,
+              size.nodes, size.beams);
+
+  log.Clear();
+  PhaseMeter first;
+  const int firstResult = RunFirstOrder(Solutions);
+  std::puts(Describe("first order, checks to results", first.Stop()).c_str());
+  if (firstResult != kSolved)
+    return;
+  PrintModel(log);
+  PrintStages(log);
+
+  log.Clear();
+  PhaseMeter second;
+  const int secondResult = RunSecondOrder(Solutions);
+  std::puts(Describe("second order, first two solves", second.Stop()).c_str());
+  if (secondResult != kSolved)
+    return;
+  PrintStages(log);
+  log.Clear();
+  PhaseMeter next;
+  const int nextResult = NextIteration(Solutions);
+  std::puts(Describe("one further iteration", next.Stop()).c_str());
+  if (nextResult == kSolved)
+    std::printf("  convergence value %.3e\n", Solutions.ConvergenceValue);
+  PrintStages(log);
+}
+
+void BucklingFrame(const FrameSpec &spec, StatusLog &log) {
+  const FrameSize size = GenerateFrame(spec);
+  std::printf("\nFrame %d storeys x %d bays: %d nodes, %d beams\n", spec.storeys, spec.bays,
+              size.nodes, size.beams);
+  log.Clear();
+  PhaseMeter buckling;
+  const int result = RunBuckling(Solutions);
+  std::puts(Describe("buckling analysis", buckling.Stop()).c_str());
+  PrintModel(log);
+  if (result == kSolved)
+    std::printf("  critical load factor %.6f after %d stability tests\n", Solutions.LoadFactor,
+                log.solves);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  StatusLog log;
+  Solutions.Hidden = 1;
+  FrameSpec large;
+  large.storeys = Count(argc > 1 ? argv[1] : nullptr, 100);
+  large.bays = Count(argc > 2 ? argv[2] : nullptr, 100);
+  LargeFrame(large, log);
+  FrameSpec small;
+  small.storeys = Count(argc > 3 ? argv[3] : nullptr, 30);
+  small.bays = Count(argc > 4 ? argv[4] : nullptr, 30);
+  BucklingFrame(small, log);
+  return 0;
+}

@@ -1,0 +1,97 @@
+// Buckling of columns against Euler's loads: P_cr = pi^2 EI / (beta L)^2
+// with the effective length factor beta of the end conditions.  Columns
+// stand from (0, 0) up to (0, -5); the load presses down on the top.
+#include "analysis/Drivers.h"
+#include "analysis/SolveStep.h"
+#include "tests/support/FrameFixture.h"
+
+#include <cmath>
+
+class Buckling : public FrameTest {
+protected:
+  // Base and top supports (x, z, rotation), load P on the top.
+  void Column(int bx, int bz, int br, int tx, int tr, double P, int first = 1) {
+    if (first == 1)
+      Material(1);
+    Node(first, 3 * (first - 1), 0, bx, bz, br);
+    Node(first + 1, 3 * (first - 1), -5, tx, 0, tr);
+    Beam(first, first, first + 1);
+    NodeLoad(first, first + 1, first + 1, 0, P, 0);
+  }
+  static double Euler(double beta) { return M_PI * M_PI * kEI / (25 * beta * beta); }
+};
+
+TEST_F(Buckling, CriticalFactorsOfTheFourEulerCases) {
+  struct Case {
+    int bx, bz, br, tx, tr;
+    double P, Pcr;
+  };
+  // The fixed-pinned column has k L = 4.4934094579 exactly.
+  const double fixedPinned = 4.4934094579090642 * 4.4934094579090642 * kEI / 25;
+  const Case cases[] = {{1, 1, 0, 1, 0, 1000, Euler(1.0)},
+                        {1, 1, 1, 0, 0, 100, Euler(2.0)},
+                        {1, 1, 1, 1, 0, 1000, fixedPinned},
+                        {1, 1, 1, 1, 1, 1000, Euler(0.5)}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.Pcr);
+    ClearAll();
+    Column(c.bx, c.bz, c.br, c.tx, c.tr, c.P);
+    ASSERT_EQ(RunBuckling(Solutions), kSolved);
+    const double exact = c.Pcr / c.P;
+    // The search ends on the first load factor found unstable, within 1e-6.
+    EXPECT_GE(Solutions.LoadFactor, exact - 1e-9);
+    EXPECT_LE(Solutions.LoadFactor, exact + 2e-6);
+    EXPECT_EQ(Solutions.ResultsPresent, 1);
+    EXPECT_EQ(upcalls.states.back(), StatusWindowState::Finished);
+    // The normal force diagram is the load times the factor.
+    EXPECT_NEAR(Force(1, 0.3, kNormalForce), -c.P * Solutions.LoadFactor, 1e-6);
+  }
+  EXPECT_EQ(upcalls.boxes.size(), 0u);
+}
+
+TEST_F(Buckling, ShapeAndCaptionOfThePinnedColumn) {
+  Column(1, 1, 0, 1, 0, 1000); // 3947.84 under 1000
+  ASSERT_EQ(RunBuckling(Solutions), kSolved);
+  EXPECT_NEAR(Solutions.LoadFactor, 3.9478, 1e-4);
+  EXPECT_EQ(upcalls.resultCaptions.back(), "Knickuntersuchung f=3.9478");
+  // A half sine: the quarter point moves sin(pi / 4) of the mid point, and
+  // the shape has no load part.
+  const double mid = Displacement(1, 0.5).x, quarter = Displacement(1, 0.25).x;
+  ASSERT_GT(std::fabs(mid), 1e-6);
+  EXPECT_NEAR(quarter / mid, std::sin(M_PI / 4), 1e-4);
+  EXPECT_NEAR(Displacement(1, 0.5).y / mid, 0.0, 1e-4);
+  EXPECT_EQ(upcalls.notified, 1);
+  EXPECT_EQ(Solutions.DeterminantPoints.Count(), 0);
+}
+
+TEST_F(Buckling, LargeFactorsConvergeAndTooSmallLoadsFail) {
+  // About 71.2: the search takes 100 passes and ends with a step below 1e-6.
+  Column(1, 1, 0, 1, 0, Euler(1.0) / 71.2);
+  ASSERT_EQ(RunBuckling(Solutions), kSolved);
+  EXPECT_NEAR(Solutions.LoadFactor, 71.2, 2e-6);
+  EXPECT_TRUE(upcalls.boxes.empty());
+
+  // A load too small to buckle within the passes.
+  ClearAll();
+  Column(1, 1, 0, 1, 0, 1.0);
+  EXPECT_EQ(RunBuckling(Solutions), kFailed);
+  ASSERT_EQ(upcalls.boxes.size(), 1u);
+  EXPECT_EQ(upcalls.boxes[0].caption, "Berechnungsfehler");
+  EXPECT_EQ(upcalls.boxes[0].text,
+            "Keine Lösung gefunden !\nMöglicherweise ist die Belastung zu klein");
+  EXPECT_EQ(upcalls.states.back(), StatusWindowState::Error);
+}
+
+TEST_F(Buckling, TwinColumnsHaveNoSingleBucklingShape) {
+  // Two equal, unconnected columns buckle at the same factor: prescribing a
+  // DOF of one leaves the other unstable, so no shape is found.
+  Column(1, 1, 0, 1, 0, 1000, 1);
+  Column(1, 1, 0, 1, 0, 1000, 3);
+  ASSERT_EQ(RunBuckling(Solutions), kSolved);
+  EXPECT_NEAR(Solutions.LoadFactor, Euler(1.0) / 1000, 2e-6);
+  ASSERT_EQ(upcalls.boxes.size(), 1u);
+  EXPECT_EQ(upcalls.boxes[0].caption, "Information");
+  EXPECT_EQ(upcalls.boxes[0].text, "Knickbiegelinie kann nicht bestimmt werden !\n"
+                                   "Möglicherweise existiert ein mehrfacher Eigenwert");
+  EXPECT_EQ(upcalls.states.back(), StatusWindowState::Finished);
+}

@@ -1,0 +1,218 @@
+#include "analysis/SkylineSolver.h"
+#include "analysis/KMatrix.h"
+#include "analysis/Matrix.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// A symmetric matrix given densely, stored into a skyline whose column
+// heights reach the topmost nonzero element of each column.
+struct DenseSymmetric {
+  int n;
+  std::vector<double> a; // row by row
+  double &operator()(int r, int c) { return a[r * n + c]; }
+  double operator()(int r, int c) const { return a[r * n + c]; }
+};
+
+void Fill(KMatrix &K, const DenseSymmetric &A) {
+  for (int c = 0; c < A.n; ++c)
+    for (int r = 0; r <= c; ++r)
+      if (A(r, c) != 0.0)
+        K.RaiseHeight(c, c - r + 1);
+  K.FinishProfile();
+  for (int c = 0; c < A.n; ++c)
+    for (int r = 0; r <= c; ++r)
+      if (K.IsStored(r, c))
+        K.At(r, c) = A(r, c);
+}
+
+// A stiffness-like matrix: a chain of springs plus long-range couplings that
+// give a ragged profile with zeros inside it.
+DenseSymmetric RaggedMatrix(int n, int reach) {
+  DenseSymmetric A{n, std::vector<double>(static_cast<std::size_t>(n) * n, 0.0)};
+  for (int i = 0; i < n; ++i) {
+    A(i, i) = 4.0 + (i % 7) * 0.5;
+    if (i + 1 < n)
+      A(i, i + 1) = A(i + 1, i) = -1.0;
+    const int far = i + 1 + (i * 37) % reach;
+    if (far < n && i % 3 == 0)
+      A(i, far) = A(far, i) = -0.25 - 0.01 * (i % 5);
+  }
+  for (int i = 0; i < n; ++i) { // diagonal dominance keeps it positive definite
+    double off = 0.0;
+    for (int j = 0; j < n; ++j)
+      if (j != i)
+        off += std::fabs(A(i, j));
+    A(i, i) += off;
+  }
+  return A;
+}
+
+double MaxResidual(const DenseSymmetric &A, const Vektor &x, const std::vector<double> &b) {
+  double worst = 0.0;
+  for (int i = 0; i < A.n; ++i) {
+    double sum = -b[i];
+    for (int j = 0; j < A.n; ++j)
+      sum += A(i, j) * x(j, 0);
+    worst = std::max(worst, std::fabs(sum));
+  }
+  return worst;
+}
+
+} // namespace
+
+TEST(SkylineProfile, HeightsAddressesBandwidthAndEmptyMatrix) {
+  KMatrix K(4);
+  K.RaiseHeight(0, 1);
+  K.RaiseHeight(1, 2);
+  K.RaiseHeight(3, 3);
+  K.RaiseHeight(3, 2); // a lower coupling does not shrink the column
+  K.FinishProfile();
+  EXPECT_EQ(K.Bandwidth(), 3);
+  EXPECT_EQ(K.Height(2), 1); // given 0: stored with its diagonal alone
+  EXPECT_EQ(K.Height(3), 3);
+  EXPECT_EQ(K.StoredCount(), 1 + 2 + 1 + 3);
+  EXPECT_TRUE(K.IsStored(1, 3));
+  EXPECT_TRUE(K.IsStored(3, 1));
+  EXPECT_FALSE(K.IsStored(0, 3));
+  EXPECT_FALSE(K.IsStored(1, 2));
+  K.At(3, 1) = 7.0;
+  EXPECT_EQ(K.Column(3)[2], 7.0);
+  EXPECT_EQ(K.At(1, 3), 7.0);
+
+  // Unwritten heights: every column holds its diagonal, but the bandwidth is
+  // that of the heights as written.
+  KMatrix bare(3);
+  bare.FinishProfile();
+  EXPECT_EQ(bare.Bandwidth(), 0);
+  EXPECT_EQ(bare.StoredCount(), 3);
+
+  KMatrix empty(0);
+  empty.FinishProfile();
+  EXPECT_EQ(empty.StoredCount(), 0);
+  Vektor F(0);
+  EXPECT_EQ(SkylineSolve(empty, F), kFactorised);
+}
+
+TEST(SkylineSolver, SmallSystemsScalingAndFactors) {
+  KMatrix one(1);
+  one.FinishProfile();
+  one.At(0, 0) = 4.0;
+  Vektor f(1);
+  f(0, 0) = 2.0;
+  EXPECT_EQ(SkylineSolve(one, f), kFactorised);
+  EXPECT_DOUBLE_EQ(one.At(0, 0), 1.0); // scaled by 1/4
+  EXPECT_DOUBLE_EQ(f(0, 0), 0.5);
+
+  KMatrix two(2);
+  two.RaiseHeight(1, 2);
+  two.FinishProfile();
+  two.At(0, 0) = 2.0;
+  two.At(0, 1) = 1.0;
+  two.At(1, 1) = 2.0;
+  EXPECT_EQ(LDLDecompose(two), kFactorised);
+  EXPECT_DOUBLE_EQ(two.At(0, 0), 2.0);
+  EXPECT_DOUBLE_EQ(two.At(1, 1), 1.5);
+  EXPECT_DOUBLE_EQ(two.At(0, 1), 0.5);
+
+  // [[2, 1], [1, 2]] x = (3, 3) gives x = (1, 1).
+  KMatrix again(2);
+  again.RaiseHeight(1, 2);
+  again.FinishProfile();
+  again.At(0, 0) = 2.0;
+  again.At(0, 1) = 1.0;
+  again.At(1, 1) = 2.0;
+  Vektor b(2);
+  b(0, 0) = 3.0;
+  b(1, 0) = 3.0;
+  EXPECT_EQ(SkylineSolve(again, b), kFactorised);
+  EXPECT_NEAR(b(0, 0), 1.0, 1e-15);
+  EXPECT_NEAR(b(1, 0), 1.0, 1e-15);
+
+  // An explicit factor is applied as given.
+  KMatrix scaled(1);
+  scaled.FinishProfile();
+  scaled.At(0, 0) = 3.0;
+  EXPECT_DOUBLE_EQ(ScaleMatrix(scaled, 2.0), 2.0);
+  EXPECT_DOUBLE_EQ(scaled.At(0, 0), 6.0);
+}
+
+TEST(SkylineSolver, StatusCodesForSingularAndIndefiniteMatrices) {
+  // Second pivot 1e-16 of the largest diagonal after scaling: status 1.
+  KMatrix tiny(2);
+  tiny.RaiseHeight(1, 2);
+  tiny.FinishProfile();
+  tiny.At(0, 0) = 1.0;
+  tiny.At(0, 1) = 1.0;
+  tiny.At(1, 1) = 1.0 + 1e-16;
+  Vektor f(2);
+  EXPECT_EQ(SkylineSolve(tiny, f), kPivotTooSmall);
+
+  // A NaN pivot is a pivot too small.
+  KMatrix nan(1);
+  nan.FinishProfile();
+  nan.At(0, 0) = std::nan("");
+  EXPECT_EQ(LDLDecompose(nan), kPivotTooSmall);
+
+  // Indefinite: [[1, 2], [2, 1]] finishes with D = (1, -3); no substitution.
+  KMatrix indefinite(2);
+  indefinite.RaiseHeight(1, 2);
+  indefinite.FinishProfile();
+  indefinite.At(0, 0) = 1.0;
+  indefinite.At(0, 1) = 2.0;
+  indefinite.At(1, 1) = 1.0;
+  Vektor g(2);
+  g(0, 0) = 5.0;
+  g(1, 0) = 7.0;
+  EXPECT_EQ(SkylineSolve(indefinite, g), kNotPositive);
+  EXPECT_DOUBLE_EQ(indefinite.At(1, 1), -3.0);
+  EXPECT_DOUBLE_EQ(g(0, 0), 5.0); // scaled by 1/1, not solved
+  EXPECT_DOUBLE_EQ(g(1, 0), 7.0);
+
+  // No positive diagonal: nothing is scaled.
+  KMatrix negative(2);
+  negative.FinishProfile();
+  negative.At(0, 0) = -2.0;
+  EXPECT_DOUBLE_EQ(ScaleMatrix(negative, 0.0), 1.0);
+  EXPECT_DOUBLE_EQ(negative.At(0, 0), -2.0);
+  EXPECT_EQ(LDLDecompose(negative), kPivotTooSmall); // the zero pivot of row 1
+}
+
+TEST(SkylineSolver, RaggedProfileSolvesLikeTheDenseSystem) {
+  const DenseSymmetric A = RaggedMatrix(300, 40);
+  KMatrix K(A.n);
+  Fill(K, A);
+  EXPECT_LT(K.StoredCount(), static_cast<std::int64_t>(A.n) * K.Bandwidth());
+  std::vector<double> b(A.n);
+  Vektor x(A.n);
+  for (int i = 0; i < A.n; ++i)
+    x(i, 0) = b[i] = std::sin(0.1 * i) + 0.5;
+  ASSERT_EQ(SkylineSolve(K, x), kFactorised);
+  EXPECT_LT(MaxResidual(A, x, b), 1e-12);
+}
+
+TEST(SkylineSolver, ThreadsGiveTheSameFactorsAndStatus) {
+  const DenseSymmetric A = RaggedMatrix(1500, 120);
+  KMatrix single(A.n), threaded(A.n);
+  Fill(single, A);
+  Fill(threaded, A);
+  ASSERT_EQ(LDLDecompose(single, 1), kFactorised);
+  ASSERT_EQ(LDLDecompose(threaded, 4), kFactorised);
+  for (std::int64_t e = 0; e < single.StoredCount(); ++e)
+    ASSERT_EQ(single.Values()[e], threaded.Values()[e]) << "value " << e;
+
+  // A singular block in the middle stops every thread with status 1.
+  DenseSymmetric B = RaggedMatrix(1500, 120);
+  for (int j = 0; j < B.n; ++j) // row and column 700 emptied
+    if (j != 700)
+      B(700, j) = B(j, 700) = 0.0;
+  B(700, 700) = 0.0;
+  KMatrix singular(B.n);
+  Fill(singular, B);
+  EXPECT_EQ(LDLDecompose(singular, 4), kPivotTooSmall);
+}
