@@ -1,5 +1,6 @@
 #include "analysis/InputProtocol.h"
 
+#include "analysis/RowsInUse.h"
 #include "model/LoadLists.h"
 #include "model/SystemTables.h"
 
@@ -24,14 +25,10 @@ void Heading(std::string &text, const char *title, const char *rule, const char 
 template <class Record, class Row>
 void Section(std::string &text, InputTable<Record> &table, const char *title, const char *rule,
              const char *columns, Row row) {
-  const int rows = table.ActiveCount();
-  if (rows == 0)
+  if (table.ActiveCount() == 0)
     return;
   Heading(text, title, rule, columns);
-  for (int n = 0; n < rows; ++n) {
-    Record &record = table.Active(n);
-    row(text, table.IndexOfRecord(&record) + 1, record);
-  }
+  ForRowsInUse(table, [&](int index, const Record &record) { row(text, index + 1, record); });
   text += "\n\n";
 }
 

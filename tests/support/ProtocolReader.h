@@ -57,9 +57,10 @@ public:
 
   bool AtEnd() const { return next_ >= lines_.size(); }
   std::size_t LineNumber() const { return next_ + 1; }
-  const std::string &Peek() const {
+  // The next line, or the one ahead lines after it.
+  const std::string &Peek(std::size_t ahead = 0) const {
     static const std::string none = "<end of protocol>";
-    return AtEnd() ? none : lines_[next_];
+    return next_ + ahead < lines_.size() ? lines_[next_ + ahead] : none;
   }
   std::string Next() {
     const std::string line = Peek();

@@ -1,0 +1,231 @@
+#include "analysis/ResultsProtocol.h"
+
+#include "analysis/ResultQueries.h"
+#include "analysis/ResultSets.h"
+#include "analysis/RowsInUse.h"
+#include "analysis/SolElement.h"
+#include "analysis/Solutions.h"
+#include "analysis/ValuesAlongBeam.h"
+#include "model/Commonfkc.h"
+#include "model/GeometryQueries.h"
+#include "model/SystemTables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const char *const kDashRule84 =
+    "------------------------------------------------------------------------------------\n";
+
+// The internal forces of the last analysis: short names and kinds of the
+// result set's force entries, in its order.
+struct Forces {
+  std::vector<const char *> names;
+  std::vector<int> kinds;
+  int Count() const { return static_cast<int>(kinds.size()); }
+};
+
+Forces ForcesOf(const ResultSetTable &table) {
+  Forces forces;
+  for (int i = 0; i < table.forceCount; ++i) {
+    const ResultSetEntry &entry = table.entries[table.firstForce + i];
+    forces.names.push_back(entry.shortName);
+    forces.kinds.push_back(entry.component);
+  }
+  return forces;
+}
+
+// The links the model build wrote into the rows name entries of the model
+// that is present; anything else (a row added since) has no results.
+bool HasNodeEntry(std::int32_t e) {
+  return e >= 0 && e < Solutions.NodeEntries.Count();
+}
+bool HasElements(const BeamRecord &beam) {
+  return beam.firstElement >= 0 && beam.firstElement < Solutions.Elements.Count();
+}
+
+// The element of beam number that holds the relative beam position p, and
+// the position inside it.
+struct ElementPoint {
+  const SolElement &element;
+  double u;
+};
+ElementPoint AtBeamPosition(int beam, double p) {
+  const SolElement &e = FindSegment(beam - 1, p);
+  return {e, e.x1 > e.x0 ? (p - e.x0) / (e.x1 - e.x0) : 0.0};
+}
+
+// A table of the nodes that have an entry in the model and pass take: the
+// heading lines, then per node its number and value(entry, k) for k = 0, 1, 2.
+template <class Take>
+void NodeTable(std::string &text, const char *title, const char *columns,
+               double (*value)(std::int32_t, int), Take take) {
+  text += title;
+  text += columns;
+  text += kDashRule84;
+  ForRowsInUse(Nodes, [&](int row, const NodeRecord &node) {
+    const int number = row + 1;
+    const std::int32_t e = node.modelNode;
+    if (HasNodeEntry(e) && take(node))
+      AppendF(text, "%5d %#10.4lg %#10.4lg %#10.4lg\n", number, value(e, 0), value(e, 1),
+              value(e, 2));
+  });
+}
+
+void NodeDisplacements(std::string &text) {
+  NodeTable(
+      text,
+      "\n---------------------------------- Knotenverschiebung ------------------------------\n",
+      "Knoten      wx         wz     Rotation\n", NodeDofValue,
+      [](const NodeRecord &) { return true; });
+}
+
+void BeamDisplacements(std::string &text) {
+  ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
+    const int number = row + 1;
+    const int n = beam.intervals;
+    if (n <= 1 || !HasElements(beam))
+      return;
+    AppendF(text,
+            "\n------------------- Verschiebung des Stabes %3d in 1/%-3d Punkten "
+            "-------------------\n",
+            number, n);
+    text += "xi-Position      wx         wz\n";
+    text += kDashRule84;
+    for (int i = 1; i < n; ++i) {
+      const double p = static_cast<double>(i) / n;
+      const ElementPoint at = AtBeamPosition(number, p);
+      AppendF(text, "%#10.4lg %#10.4lg %#10.4lg\n", p, DisplacementComponent(at.element, 0, at.u),
+              DisplacementComponent(at.element, 1, at.u));
+    }
+  });
+}
+
+// One "Max" or "Min" line: the force's name, where its extreme lies and the
+// values of all forces there.
+void ExtremeLine(std::string &text, const char *label, const char *name, double position,
+                 const std::vector<double> &values) {
+  text += label;
+  AppendColumn(text, name, 7, 7);
+  AppendF(text, "  %#10.4lg", position);
+  for (double value : values)
+    AppendF(text, "%#12.4lg", value);
+  text += "\n";
+}
+
+void BeamExtremeForces(std::string &text, const Forces &forces) {
+  text +=
+      "\n\n-----------------------Zugehörige Schnittkräfte -----------------------------------\n";
+  const int count = forces.Count();
+  std::vector<double> maxima(count), minima(count);
+  ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
+    const int number = row + 1;
+    if (!HasElements(beam))
+      return;
+    AppendF(text, "Stab Nr.%d\n", number);
+    text += "   Schnittkraft   x-Pos";
+    for (const char *name : forces.names)
+      AppendColumn(text, name, 12);
+    text += "\n";
+    for (int i = 0; i < count; ++i) {
+      double maxPosition = 0.0, minPosition = 0.0;
+      BeamExtremesWithCompanions(number - 1, maxPosition, minPosition, maxima.data(), minima.data(),
+                                 i, count, forces.kinds.data());
+      ExtremeLine(text, "Max ", forces.names[i], maxPosition, maxima);
+      ExtremeLine(text, "Min ", forces.names[i], minPosition, minima);
+      text += "\n";
+    }
+  });
+}
+
+// The forces first .. last - 1 at the m + 1 output points of a beam.
+void ForceBlock(std::string &text, int beam, int m, const Forces &forces, int first, int last) {
+  text += " Xi-Pos  ";
+  for (int f = first; f < last; ++f) {
+    text += "  ";
+    AppendColumn(text, forces.names[f], 7, 7);
+    text += "  ";
+  }
+  text += "\n";
+  for (int c = 0; c <= m; ++c) {
+    const double p = static_cast<double>(c) / m;
+    AppendF(text, "%#7.4lg", p);
+    const ElementPoint at = AtBeamPosition(beam, p);
+    for (int f = first; f < last; ++f)
+      AppendF(text, " %#10.4lg", InternalForceAt(at.element, at.u, forces.kinds[f]));
+    text += "\n";
+  }
+}
+
+// Seven forces to a block, so that a line stays within the page.
+void BeamForcesAtOutputPoints(std::string &text, const Forces &forces) {
+  const int count = forces.Count();
+  ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
+    const int number = row + 1;
+    if (!HasElements(beam))
+      return;
+    const int m = IMax(beam.intervals, 1);
+    AppendF(text,
+            "\n------------------ Schnittkräfte des Stabes %3d in 1/%-3d Punkten "
+            "-------------------\n",
+            number, m);
+    for (int b = 0; b <= count / 7; ++b)
+      ForceBlock(text, number, m, forces, 7 * b, std::min(7 * b + 7, count));
+  });
+}
+
+void SupportReactions(std::string &text) {
+  NodeTable(
+      text,
+      "\n------------------------------------- Auflagerkräfte -------------------------------\n",
+      "Knoten       x          z     Rotation\n", NodeReaction, [](const NodeRecord &node) {
+        return node.supportX != 0 || node.supportZ != 0 || node.supportR != 0;
+      });
+}
+
+// The displacement of node entry e that a hinge of type releases: along the
+// beam (normal force), across it (shear force) or the rotation (moment).
+double ReleasedDisplacement(std::int32_t e, int type, double phi) {
+  if (type == kHingeMoment)
+    return NodeDofValue(e, 2);
+  if (type == kHingeShearForce)
+    phi += 1.5707963267948966;
+  return NodeDofValue(e, 0) * std::cos(phi) + NodeDofValue(e, 1) * std::sin(phi);
+}
+
+void HingeDisplacements(std::string &text) {
+  text +=
+      "\n---------------------------------- Gelenkverschiebung ------------------------------\n";
+  text += "Gelenk linke Seite  rechte Seite Gesamt\n";
+  text += kDashRule84;
+  ForRowsInUse(Hinges, [&](int row, const HingeRecord &hinge) {
+    const int number = row + 1;
+    const BeamRecord *beam = Beams.Find(hinge.beam - 1);
+    if (!HasNodeEntry(hinge.leftNode) || !HasNodeEntry(hinge.rightNode) || beam == nullptr)
+      return;
+    const double phi = BeamAngle(*beam);
+    const double left = ReleasedDisplacement(hinge.leftNode, hinge.type, phi);
+    const double right = ReleasedDisplacement(hinge.rightNode, hinge.type, phi);
+    AppendF(text, "%5d %#10.4lg %#10.4lg %#10.4lg\n", number, left, right, left - right);
+  });
+}
+
+} // namespace
+
+bool PrintResults(std::string &text, const ProtocolHeader &header) {
+  if (!Solutions.ResultsPresent)
+    return false;
+  const Forces forces = ForcesOf(ResultDescriptor(Solutions));
+  text += "Kelmor - Ausdruck der Ergebnisse\n\n";
+  PrintPageHeader(text, header);
+  text += "Ergebnisse: " + ResultCaption(Solutions) + "\n\n";
+  NodeDisplacements(text);
+  BeamDisplacements(text);
+  BeamExtremeForces(text, forces);
+  BeamForcesAtOutputPoints(text, forces);
+  SupportReactions(text);
+  HingeDisplacements(text);
+  return true;
+}
