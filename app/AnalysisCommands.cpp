@@ -16,7 +16,9 @@ void TMainForm::ThIIOrdnung1Click() {
   NotifyChildren(0);
 }
 
-// The buckling analysis tells the child windows itself when it ends.
+// The buckling analysis tells the child windows itself when it ends.  Its
+// results replace those the results editor shows, so that editor goes too.
 void TMainForm::Knickuntersuchung1Click() {
+  KillResultsEditor();
   RunBuckling(Solutions);
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/ResultSets.h"
 #include "analysis/Solutions.h"
+#include "app/BatchInterpreter.h"
 #include "app/SolForm.h"
 #include "graphics/core/SettingsFile.h"
 #include "platform/EventGuard.h"
@@ -218,4 +219,8 @@ void TMainForm::FormClose() {
 
 // Runs from the message loop once every form exists: the place where the
 // batch file named on the command line is run.
-void TMainForm::Startup() {}
+void TMainForm::Startup() {
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() > 1)
+    RunBatchFile(*this, arguments[1].toStdString());
+}

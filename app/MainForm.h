@@ -110,6 +110,7 @@ public slots:
   void Inhalt1Click();
   void Suche1Click();
   void Eingabeprotocoll1Click();
+  void Ergebnisse1Click();
   void PopupMenu1Popup();
 
 protected:

@@ -85,7 +85,7 @@ void TMainForm::CreateOtherMenus() {
   Grafik1 = AddItem(show, "Grafik1", "Grafik");
   Eingabeprotocoll1 = AddItem(show, "Eingabeprotocoll1", "Eingabeprotokoll", "", {},
                               &TMainForm::Eingabeprotocoll1Click);
-  Ergebnisse1 = AddItem(show, "Ergebnisse1", "Ergebnisse");
+  Ergebnisse1 = AddItem(show, "Ergebnisse1", "Ergebnisse", "", {}, &TMainForm::Ergebnisse1Click);
   QMenu *settings = AddMenu(menuBar(), "Einstellung1", "Ein&stellung");
   Berechnungsoptionen1 = AddItem(settings, "Berechnungsoptionen1", "Berechnungsoptionen");
   DruckerundAusgabeeditor1 =

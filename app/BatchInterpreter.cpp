@@ -1,0 +1,186 @@
+#include "app/BatchInterpreter.h"
+
+#include "analysis/Drivers.h"
+#include "analysis/ProtocolText.h"
+#include "analysis/Solutions.h"
+#include "analysis/SolveStep.h"
+#include "app/BatchLine.h"
+#include "app/MainForm.h"
+#include "app/ProtocolCommands.h"
+#include "model/CLocale.h"
+#include "model/Commonfkc.h"
+#include "platform/EventGuard.h"
+#include "platform/MessageBox.h"
+
+#include <QCoreApplication>
+#include <cctype>
+
+namespace {
+
+// Further iterations a SOLVEII runs at most after the first ones.
+constexpr int kMaxBatchIterations = 50;
+
+bool SameKeyword(const std::string &keyword, const char *word) {
+  std::size_t i = 0;
+  for (; i < keyword.size() && word[i]; ++i)
+    if (std::toupper(static_cast<unsigned char>(keyword[i])) != word[i])
+      return false;
+  return i == keyword.size() && !word[i];
+}
+
+class BatchRun {
+public:
+  explicit BatchRun(TMainForm &form) : Form(form) {}
+
+  // Runs one line; false when the run ends with it.
+  bool Execute(const BatchLine &line);
+  // Shows the frame window again when HIDE left it hidden and it was not
+  // closed: a program without a window could not be ended by the user.
+  void Finish();
+
+private:
+  using Command = bool (BatchRun::*)(const std::string &argument);
+  struct Entry {
+    const char *keyword;
+    Command command;
+  };
+  static const Entry Commands[];
+
+  bool OpenSystem(const std::string &path);
+  bool OpenLoad(const std::string &path);
+  bool SaveResult(const std::string &path);
+  bool SolveI(const std::string &);
+  bool SolveII(const std::string &);
+  bool SolveK(const std::string &);
+  bool AbbruchEps(const std::string &number);
+  bool GraphCommand(const std::string &);
+  bool Hide(const std::string &);
+  bool Close(const std::string &);
+
+  TMainForm &Form;
+  float IterationLimit = 0.01f;
+  bool Closed = false;
+};
+
+// The graph window's commands (layers, tab, picture file) have no window to
+// act on yet; they are accepted and do nothing.
+const BatchRun::Entry BatchRun::Commands[] = {
+    {"OPENSYSTEM", &BatchRun::OpenSystem},
+    {"OPENLOAD", &BatchRun::OpenLoad},
+    {"SAVERESULT", &BatchRun::SaveResult},
+    {"SOLVEI", &BatchRun::SolveI},
+    {"SOLVEII", &BatchRun::SolveII},
+    {"SOLVEK", &BatchRun::SolveK},
+    {"ABBRUCHEPS", &BatchRun::AbbruchEps},
+    {"SETGRAPHOPTIONS", &BatchRun::GraphCommand},
+    {"DELETEGRAPHOPTIONS", &BatchRun::GraphCommand},
+    {"SETGRAPHTAB", &BatchRun::GraphCommand},
+    {"HIDE", &BatchRun::Hide},
+    {"CLOSE", &BatchRun::Close},
+    {"SAVEGRAPHFILE", &BatchRun::GraphCommand},
+};
+
+bool BatchRun::Execute(const BatchLine &line) {
+  for (const Entry &entry : Commands) {
+    if (!SameKeyword(line.keyword, entry.keyword))
+      continue;
+    bool goOn = false;
+    Guarded([&] { goOn = (this->*entry.command)(line.argument); });
+    return goOn;
+  }
+  MessageBox(FormatString("Batchbefehl '%s' nicht bekannt", line.keyword.c_str()), "Fehler",
+             MsgButtons::Ok, MsgIcon::Error);
+  return false;
+}
+
+void BatchRun::Finish() {
+  if (Closed || Form.isVisible())
+    return;
+  Solutions.Hidden = 0;
+  Form.show();
+}
+
+// A file that does not read has shown its message and left the model as it
+// was; the run goes on.
+bool BatchRun::OpenSystem(const std::string &path) {
+  Form.OpenSystemFile(path);
+  return true;
+}
+
+bool BatchRun::OpenLoad(const std::string &path) {
+  Form.OpenLoadFile(path);
+  return true;
+}
+
+// The protocol replaces the file only when it was written whole.
+bool BatchRun::SaveResult(const std::string &path) {
+  const std::optional<std::string> text = ResultsProtocolText(Form);
+  if (!text || WriteProtocolFile(path, *text))
+    return true;
+  MessageBox(FormatString("Ergebnissdatei %s kann nicht geöffnet werden", path.c_str()),
+             "Fehler Batchdatei", MsgButtons::Ok, MsgIcon::Error);
+  return false;
+}
+
+bool BatchRun::SolveI(const std::string &) {
+  Form.ThIOrdnung1Click();
+  return true;
+}
+
+// After the first iterations of the menu command, iterates until the
+// convergence value reaches the limit; stops at once when the analysis
+// could not be prepared or an iteration failed.
+bool BatchRun::SolveII(const std::string &) {
+  Form.ThIIOrdnung1Click();
+  for (int i = 0; i < kMaxBatchIterations; ++i) {
+    if (!Solutions.IterationOpen || !Solutions.ResultsPresent)
+      break;
+    if (NextIteration(Solutions) != kSolved || Solutions.ConvergenceValue <= IterationLimit)
+      break;
+  }
+  return true;
+}
+
+bool BatchRun::SolveK(const std::string &) {
+  Form.Knickuntersuchung1Click();
+  return true;
+}
+
+bool BatchRun::AbbruchEps(const std::string &number) {
+  IterationLimit = static_cast<float>(AtofC(number.c_str()));
+  return true;
+}
+
+bool BatchRun::GraphCommand(const std::string &) {
+  return true;
+}
+
+bool BatchRun::Hide(const std::string &) {
+  Form.hide();
+  Solutions.Hidden = 1;
+  return true;
+}
+
+// The program ends once the run is over; the remaining lines still run.
+bool BatchRun::Close(const std::string &) {
+  Closed = Form.close() || Closed;
+  return true;
+}
+
+} // namespace
+
+void RunBatchFile(TMainForm &form, const std::string &path) {
+  const std::optional<std::vector<std::string>> lines = ReadBatchLines(path);
+  if (!lines) {
+    MessageBox(FormatString("Batchdatei %s kann nicht geöffnet werden", path.c_str()), "Fehler",
+               MsgButtons::Ok, MsgIcon::Error);
+    return;
+  }
+  BatchRun run(form);
+  for (const std::string &text : *lines) {
+    const std::string line = TrimBlanks(text);
+    if (!line.empty() && !run.Execute(ParseBatchLine(line)))
+      break;
+  }
+  run.Finish();
+}

@@ -1,0 +1,10 @@
+HIDE
+OPENSYSTEM = examples/portal.ssy
+OPENLOAD = examples/portal.sla
+SOLVEI
+SAVERESULT = out/portal-theorie-1.txt
+SOLVEII
+SAVERESULT = out/portal-theorie-2.txt
+SOLVEK
+SAVERESULT = out/portal-knicken.txt
+CLOSE

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Kelmor.  With a display it
+# opens the program (running the batch file when one is given).  Without one
+# it runs the batch file (by default examples/portal.bat) unattended on Qt's
+# offscreen platform and prints the protocols it wrote and the messages the
+# program would have shown.
+set -euo pipefail
+here="$PWD"
+root="$(cd "$(dirname "$0")" && pwd)"
+source "$root/scripts/setup.sh"
+kelmor_install_missing
+kelmor_build
+kelmor="$root/build/bin/Kelmor"
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$kelmor" "$@"
+fi
+
+# The example's paths are relative to the repository; a batch file given here
+# is read from, and its paths are relative to, the folder run.sh was called in.
+if [ $# -gt 0 ]; then
+  workdir="$here"
+  batch="$1"
+else
+  workdir="$root"
+  batch="examples/portal.bat"
+  mkdir -p "$root/out"
+fi
+cd "$workdir"
+if [ ! -f "$batch" ] || [ ! -r "$batch" ]; then
+  echo "run.sh: cannot read the batch file $batch" >&2
+  exit 2
+fi
+if ! tr -d '\r' <"$batch" | grep -qiE '^[[:space:]]*CLOSE[[:space:]]*([(=]|$)'; then
+  echo "run.sh: $batch has no CLOSE line; without a display the program would not end." >&2
+  exit 2
+fi
+
+log="$(mktemp "${TMPDIR:-/tmp}/kelmor-messages.XXXXXX")"
+trap 'rm -f "$log"' EXIT
+QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$log" "$kelmor" "$batch" &
+pid=$!
+# A run that ends before its CLOSE leaves the program waiting for a user:
+# its last message says so, and the program is ended here.
+ended_early() {
+  grep -qP '^(Fehler Batchdatei|Kelmor)\t|^Fehler\tBatch(befehl|datei) ' "$log"
+}
+while kill -0 "$pid" 2>/dev/null && ! ended_early; do
+  sleep 0.2
+done
+if kill -0 "$pid" 2>/dev/null; then
+  echo "run.sh: the batch run ended early; the program is ended." >&2
+  kill "$pid"
+fi
+status=0
+wait "$pid" || status=$?
+
+# The results files named by SAVERESULT lines that this run wrote.
+echo "Protocols written:"
+tr -d '\r' <"$batch" |
+  sed -nE 's/^[[:space:]]*saveresult[[:space:]]*(\([^=]*)?=[[:space:]]*(.*[^[:space:]])[[:space:]]*$/\2/Ip' |
+  awk '!seen[$0]++' | while IFS= read -r file; do
+  if [ -f "$file" ] && [ "$file" -nt "$log" ]; then
+    echo "  $(realpath "$file")"
+  fi
+done
+if [ -s "$log" ]; then
+  echo "Messages:"
+  sed 's/^/  /' "$log"
+fi
+exit "$status"
