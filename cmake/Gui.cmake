@@ -61,6 +61,8 @@ endforeach()
 file(GLOB PROCESS_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/process/*.cpp)
 if(PROCESS_TEST_SOURCES)
   add_executable(process_tests ${PROCESS_TEST_SOURCES})
+  # The tests run copies of the built programs.
+  add_dependencies(process_tests Kelmor Velto)
   target_link_libraries(process_tests PRIVATE kelmor_text GTest::gtest GTest::gtest_main)
   target_compile_definitions(process_tests PRIVATE
     KELMOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}" KELMOR_BIN_DIR="${CMAKE_BINARY_DIR}/bin")

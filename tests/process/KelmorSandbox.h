@@ -1,0 +1,52 @@
+#pragma once
+// A private copy of Kelmor and Velto (their settings files live beside them)
+// in a fresh folder, and unattended runs of Kelmor there: offscreen, message
+// boxes logged to messages.log, temporary files in tmp/.
+#include "tests/support/TempFolder.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+
+struct KelmorSandbox : TempFolder {
+  KelmorSandbox() {
+    std::filesystem::create_directory(File("tmp"));
+    for (const char *program : {"Kelmor", "Velto"})
+      std::filesystem::copy_file(std::string(KELMOR_BIN_DIR "/") + program, File(program));
+  }
+  std::string Log() const { return Load(File("messages.log")); }
+
+  // Runs Kelmor on the batch file, in the folder, and returns its exit code;
+  // -1 when it was still running once `until` had been logged (its run was
+  // over and it waited for a user) or after a minute: it is then killed.
+  int Run(const std::string &batch, const std::string &until = "") const {
+    std::string program = File("Kelmor"), argument = batch;
+    std::string environment[] = {"QT_QPA_PLATFORM=offscreen", "TMPDIR=" + File("tmp"),
+                                 "KELMOR_MESSAGE_LOG=" + File("messages.log"),
+                                 "XDG_RUNTIME_DIR=" + File(""), "HOME=" + File("")};
+    char *argv[] = {program.data(), argument.data(), nullptr};
+    char *envp[] = {environment[0].data(), environment[1].data(), environment[2].data(),
+                    environment[3].data(), environment[4].data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, File("").c_str());
+    pid_t pid = -1;
+    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv, envp);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed)
+      return -2;
+    int status = 0;
+    for (int tick = 0; waitpid(pid, &status, WNOHANG) == 0; ++tick) {
+      if (tick > 3000 || (!until.empty() && Log().find(until) != std::string::npos)) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return -1;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
+  }
+};
