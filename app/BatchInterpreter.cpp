@@ -12,7 +12,6 @@
 #include "platform/EventGuard.h"
 #include "platform/MessageBox.h"
 
-#include <QCoreApplication>
 #include <cctype>
 
 namespace {
@@ -59,6 +58,7 @@ private:
 
   TMainForm &Form;
   float IterationLimit = 0.01f;
+  bool HiddenByRun = false;
   bool Closed = false;
 };
 
@@ -94,7 +94,7 @@ bool BatchRun::Execute(const BatchLine &line) {
 }
 
 void BatchRun::Finish() {
-  if (Closed || Form.isVisible())
+  if (!HiddenByRun || Closed)
     return;
   Solutions.Hidden = 0;
   Form.show();
@@ -158,6 +158,7 @@ bool BatchRun::GraphCommand(const std::string &) {
 bool BatchRun::Hide(const std::string &) {
   Form.hide();
   Solutions.Hidden = 1;
+  HiddenByRun = true;
   return true;
 }
 
