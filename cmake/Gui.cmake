@@ -25,6 +25,8 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(Kelmor ${CMAKE_SOURCE_DIR}/app/main.cpp)
   target_link_libraries(Kelmor PRIVATE kelmor_gui)
+  # The help page lives beside the program, named like it.
+  configure_file(${CMAKE_SOURCE_DIR}/app/Kelmor.html ${CMAKE_BINARY_DIR}/bin/Kelmor.html COPYONLY)
 endif()
 
 # Velto, the protocol editor.

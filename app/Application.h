@@ -1,0 +1,19 @@
+#pragma once
+// What the program entry does before its message loop runs.
+#include "app/MainForm.h"
+#include "app/SolForm.h"
+
+class QApplication;
+
+// Names the application and sets the C library's numeric locale back to "C",
+// which the application object has just taken from the environment: files,
+// settings and protocols always use a decimal point.
+void PrepareApplication(QApplication &application);
+
+// The forms made at start, in this order, all hidden; the frame window ends
+// the program when it closes.
+struct AutoCreatedForms {
+  AutoCreatedForms();
+  TMainForm mainForm;
+  TSolForm solForm;
+};

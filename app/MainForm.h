@@ -1,0 +1,154 @@
+#pragma once
+// The frame window of Kelmor: it holds the input forms and graph windows as
+// MDI children, the menus, the names and change marks of the system and the
+// load case, and it is the hub the model, the checks and the analysis call
+// back into (through the upward seam installed while it exists).
+#include "app/MainUpcalls.h"
+
+#include <QMainWindow>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+public:
+  // The two files the program works on.
+  enum class FileKind { System, Load };
+
+  explicit TMainForm(QWidget *parent = nullptr);
+  ~TMainForm() override;
+
+  // Marks, results and the child windows after a change of the model.
+  void SystemModified();
+  void LoadModified();
+  void ResetResults();
+  void SetSystemChanged(int flag);
+  void SetLoadChanged(int flag);
+  void SetResultCaption(const std::string &text);
+  // Posts UM_MODELCHANGED (wParam = keepView) to every child, in creation order.
+  void NotifyChildren(int keepView);
+  // Ends the editors that show protocols of the model as it was.
+  void KillEditors();
+  void KillResultsEditor();
+
+  // File commands of the system; NewSystem answers 2 when the user cancelled
+  // (or a save asked for failed), else 1; OpenSystemFile 1 when the file was
+  // read; SaveSystem 1 when the file was written; SaveSystemAs 1 after a
+  // confirmed dialog.
+  int NewSystem();
+  void OpenSystemCommand();
+  int OpenSystemFile(const std::string &name);
+  int SaveSystem();
+  int SaveSystemAs();
+  void SetSystemName(const std::string &name);
+  // The same for the load case.
+  int NewLoad();
+  void OpenLoadCommand();
+  int OpenLoadFile(const std::string &name);
+  int SaveLoad();
+  int SaveLoadAs();
+  void SetLoadName(const std::string &name);
+
+  // The help file beside the program.
+  std::string HelpFileName() const;
+
+  std::string SystemFileName;
+  std::string LoadFileName;
+  int SystemChangedFlag = 0;
+  int LoadChangedFlag = 0;
+  // Names of the temporary protocol files of this run, deleted at close.
+  std::vector<std::string> TempFiles;
+
+  QMdiArea *MdiArea;
+  QStatusBar *StatusBar;
+  QToolBar *ToolBar1;
+  QLabel *Image2, *StaticTextSystem, *Image1, *StaticTextLoad, *StaticText1, *Ergebnisse;
+  QMenu *PopupMenu1;
+  QMenu *WindowMenu;
+
+  QAction *FileNewItem, *Systemffnen1, *Belastungffnen1, *Speichern1, *System2, *Belstung1,
+      *Grafikdrucken1, *FileOpenItem;
+  QAction *System1, *Belastung1;
+  QAction *ThIOrdnung1, *ThIIOrdnung1, *Knickuntersuchung1;
+  QAction *Grafik1, *Eingabeprotocoll1, *Ergebnisse1;
+  QAction *Berechnungsoptionen1, *DruckerundAusgabeeditor1, *Konfiguration1;
+  QAction *WindowCascadeItem, *WindowTileItem, *WindowArrangeItem, *WindowMinimizeItem;
+  QAction *Inhalt1, *Suche1, *HelpAboutItem;
+
+signals:
+  // The close was allowed and handled: the program ends.
+  void FormClosed();
+
+public slots:
+  void FileNewItemClick();
+  void Systemffnen1Click();
+  void Belastungffnen1Click();
+  void Speichern1Click();
+  void System2Click();
+  void Belstung1Click();
+  void FileOpenItemClick();
+  void ThIOrdnung1Click();
+  void ThIIOrdnung1Click();
+  void Knickuntersuchung1Click();
+  void WindowCascadeItemClick();
+  void WindowTileItemClick();
+  void WindowArrangeItemClick();
+  void WindowMinimizeItemClick();
+  void Inhalt1Click();
+  void Suche1Click();
+  void PopupMenu1Popup();
+
+protected:
+  bool event(QEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  std::string &FileName(FileKind kind);
+  int ChangedFlag(FileKind kind) const;
+  void SetChanged(FileKind kind, int flag);
+  void Modified(FileKind kind);
+  bool AskSave(FileKind kind);
+  int NewFile(FileKind kind);
+  void OpenCommand(FileKind kind);
+  int OpenFile(FileKind kind, const std::string &name);
+  int Save(FileKind kind);
+  bool ChooseSaveName(FileKind kind);
+  int Write(FileKind kind);
+  void SetName(FileKind kind, const std::string &name);
+
+  void CreateComponents();
+  void CreateToolBar();
+  void CreateMenus();
+  void CreateFileMenu();
+  void CreateOtherMenus();
+  void CreateWindowMenu();
+  QAction *AddItem(QMenu *menu, const char *name, const char *caption, const char *hint = "",
+                   const QKeySequence &key = {}, void (TMainForm::*handler)() = nullptr);
+  void WindowMenuAboutToShow();
+  void ShowHelp();
+  void LoadSettings();
+  void Startup();
+  bool FormCloseQuery();
+  void FormClose();
+
+  std::vector<QAction *> ChildWindowItems;
+  TMainUpcalls Callbacks{*this};
+  UpcallInterface *PreviousUpcalls = nullptr;
+};
+
+// The one frame window.
+extern TMainForm *MainForm;
+// The settings file beside the program, named when the frame window is made.
+extern std::string SettingsFileName;
+
+// The part of a path after its last '/' or '\'; the whole text when it holds
+// neither.
+std::string StripPath(const std::string &path);
