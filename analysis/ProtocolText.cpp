@@ -4,6 +4,8 @@
 #include "model/Codepage1252.h"
 #include "model/ReplaceFile.h"
 
+#include <cstdarg>
+
 namespace {
 
 const char *const kDoubleRule =

@@ -7,7 +7,11 @@
 // Windows-1252 code page when it is written to disk: WriteProtocolFile.  The
 // writers append to the caller's string, so when one of them raises an
 // Exception half-way the text written so far is still there.
-#include <cstdarg>
+//
+//   ProtocolHeader header{systemFileName, loadFileName}; // stamped now
+//   std::string text;
+//   PrintInput(text, header);                   // or: if (!PrintResults(text, header)) ...
+//   if (!WriteProtocolFile(path, text)) ...     // path: a created temporary file or a name
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -36,8 +40,8 @@ void PrintPageHeader(std::string &text, const ProtocolHeader &header);
 // umlaut stays aligned.
 void AppendColumn(std::string &text, std::string_view value, int width, int maxChars = -1);
 
-// Writes the UTF-8 text as Windows-1252 to path (an existing file, such as an
-// exclusively created temporary file, is replaced through a new file in the
-// same folder).  False when the file cannot be written; a previous file at
-// path is then left as it was.
+// Writes the UTF-8 text as Windows-1252 to path.  An existing file, such as
+// an exclusively created (and closed) temporary file, is replaced through a
+// new file in the same folder and keeps its permission bits.  False when the
+// file cannot be written; a previous file at path is then left as it was.
 bool WriteProtocolFile(const std::string &path, std::string_view text);

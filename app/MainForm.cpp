@@ -179,13 +179,11 @@ void TMainForm::PopupMenu1Popup() {
 }
 
 bool TMainForm::event(QEvent *event) {
-  if (const UserMessageEvent *message = AsUserMessage(event)) {
-    if (message->Message != UM_STARTUP)
-      return QMainWindow::event(event);
-    Guarded([this] { Startup(); });
-    return true;
-  }
-  return QMainWindow::event(event);
+  const UserMessageEvent *message = AsUserMessage(event);
+  if (message == nullptr || message->Message != UM_STARTUP)
+    return QMainWindow::event(event);
+  Guarded([this] { Startup(); });
+  return true;
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {

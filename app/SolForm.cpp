@@ -208,8 +208,8 @@ void TSolForm::SetBandbreite(int n) {
 }
 
 QFrame *TSolForm::StepFrame(int step) const {
-  const QFrame *frames[] = {Bevel2, Bevel3, Bevel4, Bevel5, Bevel8, Bevel6, Bevel9};
-  return step >= 1 && step <= 7 ? const_cast<QFrame *>(frames[step - 1]) : nullptr;
+  QFrame *const frames[] = {Bevel2, Bevel3, Bevel4, Bevel5, Bevel8, Bevel6, Bevel9};
+  return step >= 1 && step <= 7 ? frames[step - 1] : nullptr;
 }
 
 void TSolForm::SetStep(int step) {

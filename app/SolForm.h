@@ -5,6 +5,7 @@
 // loop does not run during an analysis, so every setter repaints the control
 // it changed at once.
 #include <QWidget>
+#include <string>
 
 class QFrame;
 class QLabel;
