@@ -2,9 +2,8 @@
 // sides are twins that differ only in their tables, texts and dialogs.
 #include "app/MainForm.h"
 
-#include "model/LoadLists.h"
 #include "model/ModelFiles.h"
-#include "model/SystemTables.h"
+#include "model/TableLists.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 
@@ -22,7 +21,7 @@ struct FileSide {
   FileDialogOptions save;
   void (*read)(const std::string &path);
   void (*write)(const std::string &path);
-  std::vector<InputContainer *> tables; // in file order
+  TableList tables; // in file order
 };
 
 const FileSide &SystemSide() {
@@ -33,7 +32,7 @@ const FileSide &SystemSide() {
                              {"System speichern", "Kelmor System|*.ssy;*.sys", "ssy", ""},
                              ReadSystemFile,
                              WriteSystemFile,
-                             {&Nodes, &Beams, &Materials, &Hinges}};
+                             SystemTableList()};
   return side;
 }
 
@@ -45,8 +44,7 @@ const FileSide &LoadSide() {
                              {"Lastfall speichern", "Kelmor Belastung|*.sla;*.las", "sla", ""},
                              ReadLoadFile,
                              WriteLoadFile,
-                             {&NodeLoads, &BeamLoads, &PointLoads, &ImposedDisplacements,
-                              &TemperatureLoads, &Imperfections, &HingeLoads}};
+                             LoadTableList()};
   return side;
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/LoadLists.h"
 #include "model/SystemTables.h"
+#include "model/TableLists.h"
 
 #include <span>
 
@@ -11,21 +12,6 @@ template <class Record> Record &Use(InputTable<Record> &table, int number) {
   Record &record = table.At(number - 1);
   record.state = 255;
   return record;
-}
-
-std::span<InputContainer *const> AllTables() {
-  static InputContainer *const tables[] = {&Nodes,
-                                           &Beams,
-                                           &Materials,
-                                           &Hinges,
-                                           &NodeLoads,
-                                           &BeamLoads,
-                                           &PointLoads,
-                                           &ImposedDisplacements,
-                                           &TemperatureLoads,
-                                           &Imperfections,
-                                           &HingeLoads};
-  return tables;
 }
 
 void AddSections() {
@@ -90,7 +76,7 @@ void AddGirderLoads(const FrameSpec &spec, FrameSize &size, int firstGirder, int
 } // namespace
 
 FrameSize GenerateFrame(const FrameSpec &spec) {
-  for (InputContainer *table : AllTables())
+  for (InputContainer *table : AllInputTables())
     table->ClearRows();
   AddSections();
   FrameSize size;
@@ -116,7 +102,7 @@ FrameSize GenerateFrame(const FrameSpec &spec) {
     wind.from = wind.to = node(level, 0);
     wind.px = 15.0;
   }
-  for (InputContainer *table : AllTables())
+  for (InputContainer *table : AllInputTables())
     table->Refresh();
   return size;
 }

@@ -5,6 +5,7 @@
 #include "model/Message.h"
 #include "model/ReplaceFile.h"
 #include "model/SystemTables.h"
+#include "model/TableLists.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,14 +13,6 @@
 #include <span>
 
 namespace {
-
-using TableList = std::span<InputContainer *const>;
-
-// The tables of each kind of file, in the order of their sections.
-InputContainer *const kSystemTables[] = {&Nodes, &Beams, &Materials, &Hinges};
-InputContainer *const kLoadLists[] = {
-    &NodeLoads,        &BeamLoads,     &PointLoads, &ImposedDisplacements,
-    &TemperatureLoads, &Imperfections, &HingeLoads};
 
 struct FileCloser {
   void operator()(std::FILE *file) const { std::fclose(file); }
@@ -92,7 +85,7 @@ void ReadSystemFile(const std::string &path) {
   MatClass materials;
   HingesClass hinges;
   InputContainer *const fresh[] = {&nodes, &beams, &materials, &hinges};
-  ReadTables(path, fresh, kSystemTables, kSystemFileFault);
+  ReadTables(path, fresh, SystemTableList(), kSystemFileFault);
 }
 
 void ReadLoadFile(const std::string &path) {
@@ -105,13 +98,13 @@ void ReadLoadFile(const std::string &path) {
   HingeLoadClass hingeLoads;
   InputContainer *const fresh[] = {&nodeLoads,   &beamLoads,     &pointLoads, &imposed,
                                    &temperature, &imperfections, &hingeLoads};
-  ReadTables(path, fresh, kLoadLists, kLoadFileFault);
+  ReadTables(path, fresh, LoadTableList(), kLoadFileFault);
 }
 
 void WriteSystemFile(const std::string &path) {
-  WriteTables(path, kSystemTables, kSystemFileFault);
+  WriteTables(path, SystemTableList(), kSystemFileFault);
 }
 
 void WriteLoadFile(const std::string &path) {
-  WriteTables(path, kLoadLists, kLoadFileFault);
+  WriteTables(path, LoadTableList(), kLoadFileFault);
 }

@@ -1,6 +1,7 @@
 #include "model/ModelFiles.h"
 #include "model/Checks.h"
 #include "model/Message.h"
+#include "model/TableLists.h"
 #include "tests/support/FakeGrid.h"
 #include "tests/support/GermanLocale.h"
 #include "tests/support/ModelTablesFixture.h"
@@ -13,25 +14,13 @@
 
 namespace {
 
-InputContainer *const kAllTables[] = {&Nodes,
-                                      &Beams,
-                                      &Materials,
-                                      &Hinges,
-                                      &NodeLoads,
-                                      &BeamLoads,
-                                      &PointLoads,
-                                      &ImposedDisplacements,
-                                      &TemperatureLoads,
-                                      &Imperfections,
-                                      &HingeLoads};
-
 // The rows in use of every table: row index and the record's bytes behind
 // the header, so a difference in any field or in the rows in use shows.
 using Snapshot = std::vector<std::vector<std::pair<int, std::string>>>;
 
 Snapshot TakeSnapshot() {
   Snapshot snapshot;
-  for (InputContainer *table : kAllTables) {
+  for (InputContainer *table : AllInputTables()) {
     auto &rows = snapshot.emplace_back();
     for (int n = 0; n < table->ActiveCount(); ++n) {
       const char *record = static_cast<const char *>(table->ActiveRow(n));
@@ -176,7 +165,7 @@ TEST_F(ModelFilesTest, ThePortalFrameExampleReadsPassesBothChecksAndWritesBackUn
   EXPECT_EQ(Materials.At(1).A, 5.38e-3);
   EXPECT_EQ(Materials.At(1).E, 2.1e8);
   EXPECT_EQ(Hinges.ActiveCount(), 1);
-  for (InputContainer *table : kAllTables)
+  for (InputContainer *table : AllInputTables())
     EXPECT_GT(table->ActiveCount(), 0) << table->SectionName();
   EXPECT_EQ(BeamLoads.At(1).partialEnd, 0.6);
   EXPECT_FALSE(CheckSystem());

@@ -2,16 +2,12 @@
 // A test case on all eleven global tables: the system tables and the load
 // lists start and end empty, and the upward seam is a recording fake.
 #include "model/LoadLists.h"
+#include "model/TableLists.h"
 #include "tests/support/SystemTablesFixture.h"
 
 inline void ClearLoadLists() {
-  NodeLoads.ClearRows();
-  BeamLoads.ClearRows();
-  PointLoads.ClearRows();
-  ImposedDisplacements.ClearRows();
-  TemperatureLoads.ClearRows();
-  Imperfections.ClearRows();
-  HingeLoads.ClearRows();
+  for (InputContainer *list : LoadTableList())
+    list->ClearRows();
 }
 
 class ModelTablesTest : public SystemTablesTest {
