@@ -55,9 +55,10 @@ fi
 status=0
 wait "$pid" || status=$?
 
-# The results files named by SAVERESULT lines that this run wrote.
+# The results files named by SAVERESULT lines that this run wrote (the batch
+# file is Windows-1252, the file names on disk are UTF-8).
 echo "Protocols written:"
-tr -d '\r' <"$batch" |
+{ iconv -c -f WINDOWS-1252 -t UTF-8 "$batch" || true; } | tr -d '\r' |
   sed -nE 's/^[[:space:]]*saveresult[[:space:]]*(\([^=]*)?=[[:space:]]*(.*[^[:space:]])[[:space:]]*$/\2/Ip' |
   awk '!seen[$0]++' | while IFS= read -r file; do
   if [ -f "$file" ] && [ "$file" -nt "$log" ]; then
