@@ -33,6 +33,7 @@ if [ ! -f "$batch" ] || [ ! -r "$batch" ]; then
 fi
 if ! tr -d '\r' <"$batch" | grep -qiE '^[[:space:]]*CLOSE[[:space:]]*([(=]|$)'; then
   echo "run.sh: $batch has no CLOSE line; without a display the program would not end." >&2
+  echo "run.sh: end the batch file with CLOSE, or run it with a display." >&2
   exit 2
 fi
 
@@ -48,12 +49,16 @@ ended_early() {
 while kill -0 "$pid" 2>/dev/null && ! ended_early; do
   sleep 0.2
 done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "run.sh: the batch run ended early; the program is ended." >&2
-  kill "$pid"
-fi
 status=0
-wait "$pid" || status=$?
+if kill -0 "$pid" 2>/dev/null; then
+  kill "$pid"
+  wait "$pid" || true
+  echo "run.sh: the batch run ended early (see the messages); the program is ended." >&2
+  status=1
+else
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || echo "run.sh: the program ended abnormally (exit status $status)." >&2
+fi
 
 # The results files named by SAVERESULT lines that this run wrote (the batch
 # file is Windows-1252, the file names on disk are UTF-8).
