@@ -12,6 +12,15 @@ kelmor_install_missing
 kelmor_build
 kelmor="$root/build/bin/Kelmor"
 
+# Qt warns on every start when the session names no runtime folder; give it
+# the private one it would take anyway.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  runtime="${TMPDIR:-/tmp}/runtime-$(id -u)"
+  if mkdir -p "$runtime" 2>/dev/null && [ -O "$runtime" ] && chmod 700 "$runtime"; then
+    export XDG_RUNTIME_DIR="$runtime"
+  fi
+fi
+
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$kelmor" "$@"
 fi
@@ -38,8 +47,9 @@ if ! tr -d '\r' <"$batch" | grep -qiE '^[[:space:]]*CLOSE[[:space:]]*([(=]|$)'; 
 fi
 
 log="$(mktemp "${TMPDIR:-/tmp}/kelmor-messages.XXXXXX")"
-trap 'rm -f "$log"' EXIT
-QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$log" "$kelmor" "$batch" &
+errors="$(mktemp "${TMPDIR:-/tmp}/kelmor-errors.XXXXXX")"
+trap 'rm -f "$log" "$errors"' EXIT
+QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$log" "$kelmor" "$batch" 2>"$errors" &
 pid=$!
 # A run that ends before its CLOSE leaves the program waiting for a user:
 # its last message says so, and the program is ended here.
@@ -59,6 +69,8 @@ else
   wait "$pid" || status=$?
   [ "$status" -eq 0 ] || echo "run.sh: the program ended abnormally (exit status $status)." >&2
 fi
+# The offscreen platform's note on window size hints says nothing to the user.
+grep -vxF 'This plugin does not support propagateSizeHints()' "$errors" >&2 || true
 
 # The results files named by SAVERESULT lines that this run wrote (the batch
 # file is Windows-1252, the file names on disk are UTF-8).
