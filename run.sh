@@ -12,6 +12,15 @@ kelmor_install_missing
 kelmor_build
 kelmor="$root/build/bin/Kelmor"
 
+# Qt warns on every start when the session names no runtime folder; give it
+# the private one it would take anyway.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  runtime="${TMPDIR:-/tmp}/runtime-$(id -u)"
+  if mkdir -p "$runtime" 2>/dev/null && [ -O "$runtime" ] && chmod 700 "$runtime"; then
+    export XDG_RUNTIME_DIR="$runtime"
+  fi
+fi
+
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$kelmor" "$@"
 fi
@@ -33,12 +42,14 @@ if [ ! -f "$batch" ] || [ ! -r "$batch" ]; then
 fi
 if ! tr -d '\r' <"$batch" | grep -qiE '^[[:space:]]*CLOSE[[:space:]]*([(=]|$)'; then
   echo "run.sh: $batch has no CLOSE line; without a display the program would not end." >&2
+  echo "run.sh: end the batch file with CLOSE, or run it with a display." >&2
   exit 2
 fi
 
 log="$(mktemp "${TMPDIR:-/tmp}/kelmor-messages.XXXXXX")"
-trap 'rm -f "$log"' EXIT
-QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$log" "$kelmor" "$batch" &
+errors="$(mktemp "${TMPDIR:-/tmp}/kelmor-errors.XXXXXX")"
+trap 'rm -f "$log" "$errors"' EXIT
+QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$log" "$kelmor" "$batch" 2>"$errors" &
 pid=$!
 # A run that ends before its CLOSE leaves the program waiting for a user:
 # its last message says so, and the program is ended here.
@@ -48,16 +59,23 @@ ended_early() {
 while kill -0 "$pid" 2>/dev/null && ! ended_early; do
   sleep 0.2
 done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "run.sh: the batch run ended early; the program is ended." >&2
-  kill "$pid"
-fi
 status=0
-wait "$pid" || status=$?
+if kill -0 "$pid" 2>/dev/null; then
+  kill "$pid"
+  wait "$pid" || true
+  echo "run.sh: the batch run ended early (see the messages); the program is ended." >&2
+  status=1
+else
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || echo "run.sh: the program ended abnormally (exit status $status)." >&2
+fi
+# The offscreen platform's note on window size hints says nothing to the user.
+grep -vxF 'This plugin does not support propagateSizeHints()' "$errors" >&2 || true
 
-# The results files named by SAVERESULT lines that this run wrote.
+# The results files named by SAVERESULT lines that this run wrote (the batch
+# file is Windows-1252, the file names on disk are UTF-8).
 echo "Protocols written:"
-tr -d '\r' <"$batch" |
+{ iconv -c -f WINDOWS-1252 -t UTF-8 "$batch" || true; } | tr -d '\r' |
   sed -nE 's/^[[:space:]]*saveresult[[:space:]]*(\([^=]*)?=[[:space:]]*(.*[^[:space:]])[[:space:]]*$/\2/Ip' |
   awk '!seen[$0]++' | while IFS= read -r file; do
   if [ -f "$file" ] && [ "$file" -nt "$log" ]; then

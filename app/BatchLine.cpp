@@ -35,7 +35,9 @@ std::optional<std::vector<std::string>> ReadBatchLines(const std::string &path) 
     const std::size_t end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
+    // A carriage return before the line feed, or before the end of the file
+    // in a last line without one, belongs to the line end.
+    if (!line.empty() && line.back() == '\r')
       line.remove_suffix(1);
     lines.push_back(Cp1252ToUtf8(line));
   }

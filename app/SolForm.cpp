@@ -235,8 +235,14 @@ void TSolForm::SetButtons(bool finished, bool error, bool iterating) {
   repaint();
 }
 
+// A window still open from the last analysis (a second-order iteration
+// waiting for "Weiter") starts afresh too: its lines and buttons belong to
+// the analysis before.
 void TSolForm::ShowForAnalysis() {
-  show();
+  if (isVisible())
+    FormShow();
+  else
+    show();
   repaint();
 }
 

@@ -193,6 +193,12 @@ void AnalysisCommandsTest::secondOrderIteratesUntilTheModelChanges() {
   QCoreApplication::sendPostedEvents();
   QCOMPARE(child_->modelChanges, notified + 1);
 
+  // A first-order run while an iteration waits shows no iteration lines.
+  Form().ThIIOrdnung1->trigger();
+  Form().ThIOrdnung1->trigger();
+  QCOMPARE(ShownButtons(), QStringList{"Fertig"});
+  QVERIFY(SolForm->Iter->isHidden() && SolForm->Norm->isHidden());
+
   // A context reset behind the window's back: "Weiter" solves nothing.
   Form().ThIIOrdnung1->trigger();
   ResetAnalysis(Solutions);

@@ -86,15 +86,17 @@ TEST_F(BatchRunTest, ExampleFrameThroughAllThreeAnalyses) {
 
 // Files that do not read leave the model as it was; without results no file
 // is written; a failing second-order analysis stops at its first message.
-// Keywords in any case, "()" after them, blank lines and CR LF line ends.
+// Keywords in any case, "()" after them, blank lines, CR LF line ends and a
+// last line that ends in a carriage return without a line feed.
 TEST_F(BatchRunTest, FaultsThatLetTheRunGoOn) {
   box.Store(box.File("long.ssy"), "NODES\n1\n    1" + std::string(300, ' ') + "0 0 1 1 1 0\n");
-  box.Store(box.File("a b.bat"),
-            "hide\r\n  opensystem = cantilever.ssy\r\nOPENLOAD=tip.sla\r\n"
-            "OPENSYSTEM = missing.ssy\r\nOPENSYSTEM=long.ssy\r\nOPENLOAD=.\r\n\r\n \t\r\n"
-            "SAVERESULT=none.txt\r\n SolveI() \r\nSaveResult = a b.txt \r\n"
-            "OPENLOAD=over.sla\r\nABBRUCHEPS=0\r\nSOLVEII\r\nSAVERESULT=none.txt\r\n"
-            "SETGRAPHOPTIONS=3\r\nDELETEGRAPHOPTIONS=4\r\nSETGRAPHTAB=1\r\nSAVEGRAPHFILE\r\nClose");
+  box.Store(
+      box.File("a b.bat"),
+      "hide\r\n  opensystem = cantilever.ssy\r\nOPENLOAD=tip.sla\r\n"
+      "OPENSYSTEM = missing.ssy\r\nOPENSYSTEM=long.ssy\r\nOPENLOAD=.\r\n\r\n \t\r\n"
+      "SAVERESULT=none.txt\r\n SolveI() \r\nSaveResult = a b.txt \r\n"
+      "OPENLOAD=over.sla\r\nABBRUCHEPS=0\r\nSOLVEII\r\nSAVERESULT=none.txt\r\n"
+      "SETGRAPHOPTIONS=3\r\nDELETEGRAPHOPTIONS=4\r\nSETGRAPHTAB=1\r\nSAVEGRAPHFILE\r\nClose\r");
   EXPECT_EQ(box.Run("a b.bat"), 0);
   EXPECT_EQ(box.Log(), "Fehler\tFehler beim öffnen der Systemdatei\n"
                        "Fehler\tLine to long\n"
