@@ -39,6 +39,15 @@ TEST_F(AnalysisFaults, NonFiniteSolutionIsAFailedSolve) {
   EXPECT_EQ(upcalls.boxes[0].text,
             "Singuläre Steifigkeitsmatrix !\nMöglicherweise liegt verschiebliches System vor");
   EXPECT_EQ(upcalls.states.back(), StatusWindowState::Error);
+
+  // A tip moment near the largest double: the displacements stay finite,
+  // the end forces (stiffness times displacements) overflow.
+  ClearAll();
+  CantileverSpan(4);
+  NodeLoad(1, 2, 2, 0, 0, 1e308);
+  EXPECT_EQ(RunFirstOrder(Solutions), kFailed);
+  EXPECT_EQ(Solutions.ResultsPresent, 0);
+  EXPECT_EQ(upcalls.boxes.size(), 2u);
 }
 
 TEST_F(AnalysisFaults, SingularStructureAndContradictoryConstraints) {
