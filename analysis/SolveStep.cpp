@@ -35,11 +35,12 @@ bool AllFinite(const Matrix &F) {
 }
 
 // End forces and reaction sums can overflow where the displacements did not
-// (loads or stiffnesses near the largest double).
+// (loads, stiffnesses or coordinates near the largest double; an element
+// longer than that has no finite values along it).
 bool ResultsFinite(const SolutionsCont &context) {
   for (int i = 0; i < context.Elements.Count(); ++i) {
     const SolElement &e = context.Elements.At(i);
-    for (const double v : {e.N0, e.Q0, e.M0, e.N1, e.Q1, e.M1})
+    for (const double v : {e.L, e.N0, e.Q0, e.M0, e.N1, e.Q1, e.M1})
       if (!std::isfinite(v))
         return false;
   }

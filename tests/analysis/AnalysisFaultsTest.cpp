@@ -48,6 +48,12 @@ TEST_F(AnalysisFaults, NonFiniteSolutionIsAFailedSolve) {
   EXPECT_EQ(RunFirstOrder(Solutions), kFailed);
   EXPECT_EQ(Solutions.ResultsPresent, 0);
   EXPECT_EQ(upcalls.boxes.size(), 2u);
+  // A beam longer than the largest double has no finite values along it.
+  NodeLoads.At(0).m = 1;
+  Node(3, -1e308, -1e308, 1, 1, 1);
+  Beam(2, 2, 3);
+  EXPECT_EQ(RunFirstOrder(Solutions), kFailed);
+  EXPECT_EQ(upcalls.boxes.size(), 3u);
 }
 
 TEST_F(AnalysisFaults, SingularStructureAndContradictoryConstraints) {
