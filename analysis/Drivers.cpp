@@ -79,19 +79,23 @@ namespace {
 
 // Raises the load factor in unit steps while the structure is stable, then
 // halves the step around the limit.  Returns false when the step is still
-// coarse after the passes.  Leaves the load factor on the last unstable one.
+// coarse after the passes, or when no factor tested was stable: then the
+// critical factor lies below the step, and the halving towards 0 bounds it
+// by nothing.  Leaves the load factor on the last unstable one.
 bool BracketCriticalFactor(SolutionsCont &context) {
   double step = 1.0;
+  bool stableFound = false;
   context.LoadFactor = 1.0;
   for (int i = 0; step > 1e-6 && i <= 100; ++i) {
     if (SolveStep(context, kBuckling) == kFactorised) {
+      stableFound = true;
       context.LoadFactor += step;
     } else {
       step *= 0.5;
       context.LoadFactor -= step;
     }
   }
-  if (step > 1e-6)
+  if (step > 1e-6 || !stableFound)
     return false;
   context.LoadFactor += step;
   return true;

@@ -22,6 +22,12 @@
 namespace {
 
 constexpr double kPivotLimit = 1e-15;
+// A pivot below this share of its column's own diagonal is what rounding
+// leaves of a zero pivot: the column has lost all but a few digits, so the
+// structure is a mechanism within the arithmetic (a frame held by a single
+// pin, hinges forming a chain).  The pivots of real structures, even with
+// short stiff and long slender members side by side, stay far above it.
+constexpr double kRelativePivotLimit = 1e-9;
 // Below this many multiply-adds the threads cost more than they save.
 constexpr double kThreadedWork = 2e7;
 // Half the cores at most: a thread that the system takes off its core holds
@@ -44,8 +50,9 @@ double Dot(const double *a, const double *b, std::int64_t count) {
   return (s0 + s1) + (s2 + s3);
 }
 
-bool PivotTooSmall(double d) {
-  return !(std::fabs(d) >= kPivotLimit);
+// d is the reduced pivot, diagonal the column's diagonal before reduction.
+bool PivotTooSmall(double d, double diagonal) {
+  return !(std::fabs(d) >= kPivotLimit) || std::fabs(d) < kRelativePivotLimit * std::fabs(diagonal);
 }
 
 // Reduces column j.  ready(i) returns once column i is finished, or false
@@ -81,8 +88,9 @@ int DiagonalStatus(const KMatrix &K) {
 
 int DecomposeSequential(KMatrix &K) {
   for (std::int32_t j = 0; j < K.N(); ++j) {
+    const double diagonal = K.Column(j)[0];
     ReduceColumn(K, j, [](std::int32_t) { return true; });
-    if (PivotTooSmall(K.Column(j)[0]))
+    if (PivotTooSmall(K.Column(j)[0], diagonal))
       return kPivotTooSmall;
   }
   return DiagonalStatus(K);
@@ -117,9 +125,12 @@ private:
     auto ready = [this](std::int32_t i) { return WaitFor(i); };
     while (!failed.load(std::memory_order_relaxed)) {
       const std::int32_t j = next.fetch_add(1, std::memory_order_relaxed);
-      if (j >= K.N() || !ReduceColumn(K, j, ready))
+      if (j >= K.N())
         return;
-      if (PivotTooSmall(K.Column(j)[0]))
+      const double diagonal = K.Column(j)[0];
+      if (!ReduceColumn(K, j, ready))
+        return;
+      if (PivotTooSmall(K.Column(j)[0], diagonal))
         failed.store(true);
       done[j].store(1, std::memory_order_release);
     }

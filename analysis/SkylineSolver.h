@@ -9,9 +9,11 @@ class KMatrix;
 class Matrix;
 
 // Status codes of the factorisation.
-constexpr int kPivotTooSmall = 1; // a pivot of magnitude below 1e-15 (or not a number)
-constexpr int kNotPositive = 2;   // factorised, but some D is not greater than 0
-constexpr int kFactorised = 3;    // positive definite
+// A pivot of magnitude below 1e-15, or below 1e-9 of its column's diagonal
+// before the reduction (or not a number).
+constexpr int kPivotTooSmall = 1;
+constexpr int kNotPositive = 2; // factorised, but some D is not greater than 0
+constexpr int kFactorised = 3;  // positive definite
 
 // Factorises K in place and returns one of the status codes above; on
 // kPivotTooSmall K is left partly factorised.  Large matrices are factorised

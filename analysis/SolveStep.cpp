@@ -34,6 +34,22 @@ bool AllFinite(const Matrix &F) {
   return true;
 }
 
+// End forces and reaction sums can overflow where the displacements did not
+// (loads, stiffnesses or coordinates near the largest double; an element
+// longer than that has no finite values along it).
+bool ResultsFinite(const SolutionsCont &context) {
+  for (int i = 0; i < context.Elements.Count(); ++i) {
+    const SolElement &e = context.Elements.At(i);
+    for (const double v : {e.L, e.N0, e.Q0, e.M0, e.N1, e.Q1, e.M1})
+      if (!std::isfinite(v))
+        return false;
+  }
+  for (int i = 0; i < FGTab.Count(); ++i)
+    if (!std::isfinite(FGTab.Dof(i).reaction))
+      return false;
+  return true;
+}
+
 // The convergence value of a second-order solve: the change of the mid-length
 // normal forces relative to their previous sum; 0 when nothing carries a
 // normal force at all.
@@ -49,8 +65,14 @@ void UpdateConvergence(SolutionsCont &context) {
 }
 
 int SolveAndRecover(SolutionsCont &context, KMatrix &K, Vektor &F, std::int32_t flags) {
-  const int status = SkylineSolve(K, F);
-  if (status != kFactorised || !AllFinite(F)) {
+  bool solved = SkylineSolve(K, F) == kFactorised && AllFinite(F);
+  if (solved) {
+    Upcalls().SetStep(7);
+    FGTab.ScatterSolution(F);
+    ElementResults(context, flags);
+    solved = ResultsFinite(context);
+  }
+  if (!solved) {
     if (!(flags & kQuietSolve))
       Upcalls().ShowMessage("Berechnungsfehler",
                             "Singuläre Steifigkeitsmatrix !\n"
@@ -59,9 +81,6 @@ int SolveAndRecover(SolutionsCont &context, KMatrix &K, Vektor &F, std::int32_t 
     Upcalls().SetStatusState(StatusWindowState::Error);
     return kFailed;
   }
-  Upcalls().SetStep(7);
-  FGTab.ScatterSolution(F);
-  ElementResults(context, flags);
   if (flags & kSecondOrder)
     UpdateConvergence(context);
   Upcalls().SetStep(0);

@@ -46,23 +46,23 @@ std::array<double, kTerms + 3> SquarePowers(double v) {
   return p;
 }
 
-struct Trigonometric {
-  double e, s, c;
-  double Sf(double z) const { return negative ? std::sin(z) : std::sinh(z); }
-  double Cf(double z) const { return negative ? std::cos(z) : std::cosh(z); }
-  bool negative;
-};
+} // namespace
 
-Trigonometric Closed(double t) {
-  Trigonometric f{};
-  f.negative = t < 0.0;
-  f.e = std::sqrt(std::fabs(t));
-  f.s = f.Sf(f.e);
-  f.c = f.Cf(f.e);
-  return f;
+double MomentShape(double v, double t) {
+  const double e = std::sqrt(std::fabs(t));
+  if (t < 0.0)
+    return std::sin(e * v) / std::sin(e);
+  // sinh(e v) / sinh(e) = exp(e v - e) (1 - exp(-2 e v)) / (1 - exp(-2 e)),
+  // which neither overflows nor loses digits for large e.
+  return std::exp(e * (v - 1.0)) * std::expm1(-2.0 * e * v) / std::expm1(-2.0 * e);
 }
 
-} // namespace
+double MomentShapeSlope(double v, double t) {
+  const double e = std::sqrt(std::fabs(t));
+  if (t < 0.0)
+    return e * std::cos(e * v) / std::sin(e);
+  return -e * std::exp(e * (v - 1.0)) * (1.0 + std::exp(-2.0 * e * v)) / std::expm1(-2.0 * e);
+}
 
 BendingCoefficients StabilityCoefficients(double t, double sg) {
   const double a = std::fabs(t);
@@ -76,9 +76,18 @@ BendingCoefficients StabilityCoefficients(double t, double sg) {
     return {Series(t, 1, [](int k) { return -2.0 * k * InverseFactorial(2 * k + 1); }) / d,
             -Series(t, 1, [](int k) { return InverseFactorial(2 * k + 1); }) / d};
   }
-  const Trigonometric f = Closed(t);
-  const double d = (f.c - 1.0) * 2.0 * sg - f.e * f.s;
-  return {f.e * (f.s - f.e * f.c) / d, f.e * (f.e - f.s) / d};
+  const double e = std::sqrt(a);
+  if (t < 0.0) {
+    const double s = std::sin(e), c = std::cos(e);
+    const double d = (c - 1.0) * 2.0 * sg - e * s;
+    return {e * (s - e * c) / d, e * (e - s) / d};
+  }
+  // The same quotients with numerator and denominator divided by cosh(e):
+  // sinh and cosh overflow above e = 710 (and e^2 cosh(e) well before),
+  // which a slender bar under a large tension reaches.
+  const double th = std::tanh(e), ic = 1.0 / std::cosh(e);
+  const double d = (1.0 - ic) * 2.0 * sg - e * th;
+  return {e * (th - e) / d, e * (e * ic - th) / d};
 }
 
 LoadQuotients FixedEndQuotients(double t, BendingCoefficients coefficients) {
@@ -99,8 +108,7 @@ double MomentDeflection(double v, double t) {
     return v * Series(t, 1, [&](int k) { return (p[k] - 1.0) * InverseFactorial(2 * k + 1); }) /
            SinOverArgument(t);
   }
-  const Trigonometric f = Closed(t);
-  return (f.Sf(f.e * v) / f.s - v) / t;
+  return (MomentShape(v, t) - v) / t;
 }
 
 double MomentSlope(double v, double t) {
@@ -112,8 +120,7 @@ double MomentSlope(double v, double t) {
                   }) /
            SinOverArgument(t);
   }
-  const Trigonometric f = Closed(t);
-  return (f.e * f.Cf(f.e * v) / f.s - 1.0) / t;
+  return (MomentShapeSlope(v, t) - 1.0) / t;
 }
 
 double LoadDeflection(double v, double t) {

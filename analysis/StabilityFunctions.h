@@ -32,6 +32,11 @@ LoadQuotients FixedEndQuotients(double t, BendingCoefficients coefficients);
 
 // Shapes along the element at the relative position v (0 .. 1), with
 // sf/cf = sin/cos under compression and sinh/cosh under tension.
+// sf(e v) / sf(e): the moment along the element from a unit end moment at
+// the end v = 1, for t != 0.  Finite for any tension.
+double MomentShape(double v, double t);
+// e cf(e v) / sf(e), its derivative by v.
+double MomentShapeSlope(double v, double t);
 // (sf(e v) / sf(e) - v) / t: deflection from an end moment, -L/(E I) times
 // this times the moment at the far end from v.
 double MomentDeflection(double v, double t);

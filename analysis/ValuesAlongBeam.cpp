@@ -15,14 +15,6 @@
 
 namespace {
 
-// sin/cos under compression, sinh/cosh otherwise.
-double Sf(const SolElement &e, double z) {
-  return e.t < 0.0 ? std::sin(z) : std::sinh(z);
-}
-double Cf(const SolElement &e, double z) {
-  return e.t < 0.0 ? std::cos(z) : std::cosh(z);
-}
-
 bool SecondOrderForm(const SolElement &e) {
   return std::fabs(e.t) > kFirstOrderLimit;
 }
@@ -79,13 +71,13 @@ double HomogeneousForceAt(const SolElement &e, double x, int kind) {
     return Interpolate(e.N0, e.N1, x);
   case kShearForce:
     if (SecondOrderForm(e))
-      return (-Cf(e, e.epsilon * y) * e.M0 + Cf(e, e.epsilon * x) * e.M1) * e.epsilon / (e.s * e.L);
+      return (-MomentShapeSlope(y, e.t) * e.M0 + MomentShapeSlope(x, e.t) * e.M1) / e.L;
     [[fallthrough]];
   case kTransverseForce:
     return Interpolate(-e.Q0, e.Q1, x);
   case kBendingMoment:
     if (std::fabs(e.t) >= kFirstOrderLimit)
-      return (Sf(e, e.epsilon * y) * e.M0 + Sf(e, e.epsilon * x) * e.M1) / e.s;
+      return MomentShape(y, e.t) * e.M0 + MomentShape(x, e.t) * e.M1;
     return Interpolate(e.M0, e.M1, x);
   }
   return 0.0;

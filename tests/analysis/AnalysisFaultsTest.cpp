@@ -39,6 +39,21 @@ TEST_F(AnalysisFaults, NonFiniteSolutionIsAFailedSolve) {
   EXPECT_EQ(upcalls.boxes[0].text,
             "Singuläre Steifigkeitsmatrix !\nMöglicherweise liegt verschiebliches System vor");
   EXPECT_EQ(upcalls.states.back(), StatusWindowState::Error);
+
+  // A tip moment near the largest double: the displacements stay finite,
+  // the end forces (stiffness times displacements) overflow.
+  ClearAll();
+  CantileverSpan(4);
+  NodeLoad(1, 2, 2, 0, 0, 1e308);
+  EXPECT_EQ(RunFirstOrder(Solutions), kFailed);
+  EXPECT_EQ(Solutions.ResultsPresent, 0);
+  EXPECT_EQ(upcalls.boxes.size(), 2u);
+  // A beam longer than the largest double has no finite values along it.
+  NodeLoads.At(0).m = 1;
+  Node(3, -1e308, -1e308, 1, 1, 1);
+  Beam(2, 2, 3);
+  EXPECT_EQ(RunFirstOrder(Solutions), kFailed);
+  EXPECT_EQ(upcalls.boxes.size(), 3u);
 }
 
 TEST_F(AnalysisFaults, SingularStructureAndContradictoryConstraints) {
@@ -51,6 +66,27 @@ TEST_F(AnalysisFaults, SingularStructureAndContradictoryConstraints) {
   ASSERT_EQ(upcalls.boxes.size(), 1u);
   EXPECT_EQ(upcalls.boxes[0].text,
             "Singuläre Steifigkeitsmatrix !\nMöglicherweise liegt verschiebliches System vor");
+
+  // A portal on two pins with hinged corners sways freely; rounding leaves
+  // a pivot of about 1e-13 of its diagonal, which is no stiffness.  So does
+  // the rigid portal held by one pin, which can turn about it.
+  ClearAll();
+  Material(1);
+  Node(1, 0, 0, 1, 1, 0);
+  Node(2, 0, -4);
+  Node(3, 6, -4);
+  Node(4, 6, 0, 1, 1, 0);
+  Beam(1, 1, 2);
+  Beam(2, 2, 3);
+  Beam(3, 4, 3);
+  AddHinge(1, 2, 0.0, kHingeMoment);
+  AddHinge(2, 2, 1.0, kHingeMoment);
+  NodeLoad(1, 2, 2, 10, 5, 0);
+  EXPECT_EQ(RunFirstOrder(Solutions), kFailed);
+  Hinges.ClearRows();
+  Nodes.At(3).supportX = Nodes.At(3).supportZ = 0;
+  EXPECT_EQ(RunFirstOrder(Solutions), kFailed);
+  EXPECT_EQ(upcalls.boxes.size(), 3u);
 
   // Two imposed displacements of the same node in the same direction.
   ClearAll();

@@ -80,6 +80,13 @@ TEST_F(Buckling, LargeFactorsConvergeAndTooSmallLoadsFail) {
   EXPECT_EQ(upcalls.boxes[0].text,
             "Keine Lösung gefunden !\nMöglicherweise ist die Belastung zu klein");
   EXPECT_EQ(upcalls.states.back(), StatusWindowState::Error);
+
+  // A load so large that the critical factor (4e-7) lies below the first
+  // factors of the halving: no factor tested is stable, nothing is bracketed.
+  ClearAll();
+  Column(1, 1, 0, 1, 0, Euler(1.0) / 4e-7);
+  EXPECT_EQ(RunBuckling(Solutions), kFailed);
+  EXPECT_EQ(upcalls.boxes.size(), 2u);
 }
 
 TEST_F(Buckling, TwinColumnsHaveNoSingleBucklingShape) {

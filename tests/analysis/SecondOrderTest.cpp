@@ -106,6 +106,20 @@ TEST_F(SecondOrder, UniformLoadOnBeamColumnAcrossAllRangesOfTheAxialParameter) {
   const double u = 3 * k;
   EXPECT_LT(Relative(Force(1, 0.5, kBendingMoment), 50 * (1 - 1 / std::cosh(u))), 1e-9);
   EXPECT_LT(Relative(Displacement(1, 0.5).y, 0.05 * (u * u / 2 - 1 + 1 / std::cosh(u))), 1e-9);
+
+  // A slender tie (EI = 0.01, T = 200, u = 424) hangs almost like a cable:
+  // sinh and cosh of k L overflow, the results must not.
+  ClearAll();
+  Material(1, kE, 1e-9);
+  SimpleBeam(200);
+  BeamLoad(1, 1, 1, kLocalAxes, 5, 5, 0, 0);
+  ASSERT_EQ(RunSecondOrder(Solutions), kSolved);
+  const double kt = 2e4, ut = 3 * std::sqrt(kt);
+  EXPECT_LT(Relative(Force(1, 0.5, kBendingMoment), 5 / kt), 1e-9);
+  EXPECT_LT(Relative(Force(1, 0.0, kShearForce), 5 / std::sqrt(kt)), 1e-9); // q / k tanh u
+  EXPECT_NEAR(Force(1, 0.0, kTransverseForce), 15.0, 1e-9);
+  EXPECT_NEAR(Force(1, 0.3, kBendingMoment), 5 / kt, 1e-12);
+  EXPECT_LT(Relative(Displacement(1, 0.5).y, 5 / (0.01 * kt * kt) * (ut * ut / 2 - 1)), 1e-9);
 }
 
 TEST_F(SecondOrder, TemperatureDifferenceUnderCompressionAndTension) {
