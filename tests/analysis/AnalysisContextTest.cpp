@@ -3,21 +3,14 @@
 #include "analysis/ResultSets.h"
 #include "analysis/SolElement.h"
 #include "analysis/Solutions.h"
+#include "tests/support/FrameFixture.h"
 #include "tests/support/GermanLocale.h"
-#include "tests/support/SystemTablesFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class AnalysisContextTest : public SystemTablesTest {
-protected:
-  void TearDown() override {
-    ResetAnalysis(Solutions);
-    FGTab.Clear();
-    SystemTablesTest::TearDown();
-  }
-};
+class AnalysisContextTest : public FrameTest {};
 
 TEST_F(AnalysisContextTest, CaptionAndResultSetFollowTheAnalysisKind) {
   SolutionsCont context; // as built at start
@@ -80,6 +73,7 @@ TEST_F(AnalysisContextTest, ResetEmptiesTheModelAndTheLinksButKeepsTheMode) {
   Solutions.Hidden = 1;
   Solutions.ConvergenceValue = 0.01;
 
+  upcalls.resultCaptions.clear(); // forget the reset of the set-up
   ResetAnalysis(Solutions);
   EXPECT_EQ(Solutions.Elements.Count(), 0);
   EXPECT_EQ(Solutions.NodeEntries.Count(), 0);

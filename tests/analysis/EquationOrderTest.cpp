@@ -3,7 +3,7 @@
 #include "analysis/FGTab.h"
 #include "analysis/ModelBuild.h"
 #include "analysis/Solutions.h"
-#include "tests/support/AnalysisFixture.h"
+#include "tests/support/FrameFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-class EquationOrderTest : public AnalysisTest {
+class EquationOrderTest : public FrameTest {
 protected:
   // storeys x bays frame: nodes row by row from the fixed feet up, columns
   // first (beam 1 is the first column), then the girders.

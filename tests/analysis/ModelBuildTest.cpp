@@ -4,7 +4,7 @@
 #include "analysis/Matrix.h"
 #include "analysis/SolElement.h"
 #include "analysis/Solutions.h"
-#include "tests/support/AnalysisFixture.h"
+#include "tests/support/FrameFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 
 namespace {
 
-class ModelBuildTest : public AnalysisTest {
+class ModelBuildTest : public FrameTest {
 protected:
   // A fresh model of the tables as they stand.
   static void Build(int mode = kFirstOrder) {
@@ -83,7 +83,7 @@ TEST_F(ModelBuildTest, BeamsAreDividedAtTheirMiddleHingesAndPointLoads) {
   // on the entry left of the hinge.
   Hinges.ClearRows();
   AddHinge(1, 1, 0.3004, kHingeMoment);
-  AddPointLoad(1, 1, 0.3);
+  PointLoad(1, 1, 0.3, 0.0, 10.0, 0.0);
   Build();
   ASSERT_EQ(Solutions.Elements.Count(), 2);
   EXPECT_EQ(PointLoads.At(0).modelNode, Hinges.At(0).leftNode);
@@ -97,11 +97,11 @@ TEST_F(ModelBuildTest, APlaceHoldsAnyNumberOfAttachments) {
   // Seven point loads and two hinges at one place, and three loads and a
   // hinge at the beam's start.
   for (int i = 1; i <= 7; ++i)
-    AddPointLoad(i, 1, 0.5);
+    PointLoad(i, 1, 0.5, 0.0, 10.0, 0.0);
   AddHinge(1, 1, 0.5, kHingeMoment);
   AddHinge(2, 1, 0.5, kHingeShearForce);
   for (int i = 8; i <= 10; ++i)
-    AddPointLoad(i, 1, 0.0);
+    PointLoad(i, 1, 0.0, 0.0, 10.0, 0.0);
   AddHinge(3, 1, 0.0, kHingeMoment);
   Build();
   // Places 0 | 0 | 0.5 | 0.5 | 1: two elements and three new node entries.
@@ -171,7 +171,8 @@ TEST_F(ModelBuildTest, SupportsImposedDisplacementsAndLooseNodes) {
   EXPECT_NEAR(FGTab.Dof(first + 1).value, 0.01 * std::tan(a), 1e-15);
 
   // An empty system is a valid model of size zero.
-  ClearSystemTables();
+  for (InputContainer *table : SystemTableList())
+    table->ClearRows();
   Build();
   EXPECT_EQ(ResolveConstraints(Solutions), 1);
   EXPECT_EQ(FGTab.Count(), 0);
@@ -243,7 +244,7 @@ TEST_F(ModelBuildTest, PortalFrameAgainstAHandCount) {
   AddBeam(2, 2, 3, 2);
   AddBeam(3, 4, 3);
   AddHinge(1, 2, 0.5, kHingeMoment);
-  AddPointLoad(1, 2, 0.25);
+  PointLoad(1, 2, 0.25, 0.0, 10.0, 0.0);
   Build();
 
   // Entries: the four nodes, then the girder's load point and the two sides

@@ -9,7 +9,7 @@
 #include "platform/UserMessage.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ExampleCopies.h"
-#include "tests/support/ModelReset.h"
+#include "tests/support/ModelTables.h"
 #include "tests/support/TempFolder.h"
 
 #include <QLabel>
@@ -54,39 +54,20 @@ QStringList Counts() {
   return counts;
 }
 
-NodeRecord &UseNode(int number, double x, double z) {
-  NodeRecord &node = Nodes.At(number - 1);
-  node.state = 255;
-  node.x = x;
-  node.z = z;
-  Nodes.Refresh();
-  return node;
-}
-
 // A pinned column of length L along z with a roller at its top, E I = 2100,
 // pressed by P at the top.
 void EulerColumn(double L, double P) {
-  NodeRecord &foot = UseNode(1, 0.0, 0.0);
+  NodeRecord &foot = AddNode(1, 0.0, 0.0);
   foot.supportX = foot.supportZ = 1;
-  UseNode(2, 0.0, -L).supportX = 1;
-  BeamRecord &beam = Beams.At(0);
-  beam.state = 255;
-  beam.node1 = 1;
-  beam.node2 = 2;
-  beam.material = 1;
-  beam.intervals = 10;
-  Beams.Refresh();
-  MatRecord &section = Materials.At(0);
-  section.state = 255;
+  AddNode(2, 0.0, -L).supportX = 1;
+  AddBeam(1, 1, 2).intervals = 10;
+  MatRecord &section = Use(Materials, 1);
   section.E = 2.1e8;
   section.I = 1.0e-5;
   section.A = 5.0e-3;
-  Materials.Refresh();
-  NodeLoadRecord &load = NodeLoads.At(0);
-  load.state = 255;
+  NodeLoadRecord &load = Use(NodeLoads, 1);
   load.from = load.to = 2;
   load.pz = P; // z points down: the load presses the column
-  NodeLoads.Refresh();
 }
 
 } // namespace

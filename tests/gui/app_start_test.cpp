@@ -4,7 +4,7 @@
 #include "app/Application.h"
 #include "model/SystemTables.h"
 #include "tests/support/DialogRecorder.h"
-#include "tests/support/ModelReset.h"
+#include "tests/support/ModelTables.h"
 #include "tests/support/TempFolder.h"
 
 #include <QTimer>

@@ -7,7 +7,7 @@
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ExampleCopies.h"
 #include "tests/support/GermanLocale.h"
-#include "tests/support/ModelReset.h"
+#include "tests/support/ModelTables.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAction>

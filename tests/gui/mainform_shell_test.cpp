@@ -5,7 +5,7 @@
 #include "model/SystemTables.h"
 #include "platform/UserMessage.h"
 #include "tests/support/DialogRecorder.h"
-#include "tests/support/ModelReset.h"
+#include "tests/support/ModelTables.h"
 
 #include <QAction>
 #include <QDesktopServices>

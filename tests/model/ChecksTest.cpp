@@ -158,8 +158,7 @@ TEST_F(ChecksTest, TheHingeTestsRunOnceAfterTheFirstBeam) {
   Hinges.At(0).beam = 9;
   EXPECT_FALSE(CheckSystem());
   EXPECT_TRUE(upcalls.faults.empty());
-  ClearSystemTables();
-  ClearLoadLists();
+  ClearModelTables();
   EXPECT_FALSE(CheckSystem());
   EXPECT_FALSE(CheckLoads());
 }

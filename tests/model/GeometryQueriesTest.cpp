@@ -1,10 +1,10 @@
 #include "model/GeometryQueries.h"
-#include "tests/support/SystemTablesFixture.h"
+#include "tests/support/ModelTablesFixture.h"
 
 #include <cmath>
 #include <numbers>
 
-TEST_F(SystemTablesTest, PointsAlongABeamAndItsAngle) {
+TEST_F(ModelTablesTest, PointsAlongABeamAndItsAngle) {
   AddNode(1, 0.0, 0.0);
   AddNode(2, 10.0, 0.0);
   AddNode(3, 0.0, -4.0);
@@ -19,7 +19,7 @@ TEST_F(SystemTablesTest, PointsAlongABeamAndItsAngle) {
   EXPECT_NEAR(p.y, -1.0, 1e-15);
 }
 
-TEST_F(SystemTablesTest, ExtentsOfNodesAndBeams) {
+TEST_F(ModelTablesTest, ExtentsOfNodesAndBeams) {
   Box2D box = NodesExtent(Nodes);
   EXPECT_EQ(box.xmin + box.ymin + box.xmax + box.ymax, 0.0);
   AddNode(1, 5.0, 5.0);
@@ -45,7 +45,7 @@ TEST_F(SystemTablesTest, ExtentsOfNodesAndBeams) {
   EXPECT_EQ(NodesExtent(Nodes).xmin, -20.0);
 }
 
-TEST_F(SystemTablesTest, ValidityOfBeamsHingesAndConnections) {
+TEST_F(ModelTablesTest, ValidityOfBeamsHingesAndConnections) {
   AddNode(1, 0.0, 0.0);
   AddNode(2, 4.0, 0.0);
   AddNode(3, 8.0, 0.0);
@@ -65,7 +65,7 @@ TEST_F(SystemTablesTest, ValidityOfBeamsHingesAndConnections) {
   EXPECT_EQ(Beams.Count(), 3);
 }
 
-TEST_F(SystemTablesTest, MissingNodesReadAsOriginWithoutGrowingTheTable) {
+TEST_F(ModelTablesTest, MissingNodesReadAsOriginWithoutGrowingTheTable) {
   AddNode(1, 3.0, 4.0);
   const BeamRecord &beam = AddBeam(1, 1, 1000);
   EXPECT_EQ(BeamIsValid(beam), 0);

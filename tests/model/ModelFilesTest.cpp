@@ -117,8 +117,7 @@ protected:
     WriteLoadFile(loads);
     Write("frame.ssy", ReplaceAll(TempFolder::Load(system), "\n", lineEnd));
     Write("frame.sla", ReplaceAll(TempFolder::Load(loads), "\n", lineEnd));
-    ClearSystemTables();
-    ClearLoadLists();
+    ClearModelTables();
     ReadSystemFile(system);
     ReadLoadFile(loads);
   }

@@ -1,6 +1,6 @@
 #include "model/GeometryQueries.h"
 #include "tests/support/FakeGrid.h"
-#include "tests/support/SystemTablesFixture.h"
+#include "tests/support/ModelTablesFixture.h"
 
 #include <cmath>
 #include <cstring>
@@ -15,7 +15,7 @@ template <class T> T Read(InputContainer &table, int row, int column) {
 
 } // namespace
 
-TEST_F(SystemTablesTest, ColumnsReachTheirFieldsWithTheirTypes) {
+TEST_F(ModelTablesTest, ColumnsReachTheirFieldsWithTheirTypes) {
   const double skew = 30.0;
   const std::int32_t held = 1;
   Nodes.SetField(0, 3, &held);
@@ -33,7 +33,7 @@ TEST_F(SystemTablesTest, ColumnsReachTheirFieldsWithTheirTypes) {
   EXPECT_STREQ(Materials.SectionName(), "MATERIALS");
 }
 
-TEST_F(SystemTablesTest, HingePositionIsClampedToTheBeam) {
+TEST_F(ModelTablesTest, HingePositionIsClampedToTheBeam) {
   const double values[] = {-0.5, 1.5, 0.25, NAN};
   const double stored[] = {0.0, 1.0, 0.25, 0.0};
   for (int k = 0; k < 4; ++k) {
@@ -45,7 +45,7 @@ TEST_F(SystemTablesTest, HingePositionIsClampedToTheBeam) {
   EXPECT_EQ(Read<std::int32_t>(Hinges, 0, 2), 2);
 }
 
-TEST_F(SystemTablesTest, NewRowsTakeTheirDefaultsFromTheRowAbove) {
+TEST_F(ModelTablesTest, NewRowsTakeTheirDefaultsFromTheRowAbove) {
   AddBeam(1, 1, 2);
   AddBeam(2, 3, 4, 4);
   Beams.At(2).thickness = 0.3;
@@ -74,7 +74,7 @@ TEST_F(SystemTablesTest, NewRowsTakeTheirDefaultsFromTheRowAbove) {
   EXPECT_EQ(mat.bedding, 7.0);
 }
 
-TEST_F(SystemTablesTest, LengthColumnReadsZeroUntilTheBeamIsValid) {
+TEST_F(ModelTablesTest, LengthColumnReadsZeroUntilTheBeamIsValid) {
   AddNode(1, 0.0, 0.0);
   Nodes.At(1) = {0, 0, 3.0, 4.0, 0, 0, 0, 0.0, 0}; // node 2 free
   AddBeam(1, 1, 2);
@@ -87,7 +87,7 @@ TEST_F(SystemTablesTest, LengthColumnReadsZeroUntilTheBeamIsValid) {
   EXPECT_EQ(Read<double>(Beams, 1, 5), 0.0);
 }
 
-TEST_F(SystemTablesTest, EditsReportSystemChanges) {
+TEST_F(ModelTablesTest, EditsReportSystemChanges) {
   FakeGrid grid;
   grid.SetContainer(&Hinges);
   Hinges.SetRowState(0, 1, 1);

@@ -1,28 +1,28 @@
 #pragma once
 // A test case that builds a plane frame in the global tables, runs the
 // analyses on the global context and reads results by beam position.  The
-// tables, the load lists and the context start and end empty; the upward
-// seam is a recording fake.
+// tables and the context start and end empty, the context's settings as at
+// start-up; the upward seam is a recording fake.
+#include "analysis/FGTab.h"
 #include "analysis/ResultQueries.h"
 #include "analysis/SolElement.h"
+#include "analysis/Solutions.h"
 #include "analysis/ValuesAlongBeam.h"
-#include "tests/support/AnalysisFixture.h"
+#include "tests/support/ModelTablesFixture.h"
 
 #include <array>
 
-class FrameTest : public AnalysisTest {
+class FrameTest : public ModelTablesTest {
 protected:
   // E I = 1e4 and E A = 1e6 (kN, m).
   static constexpr double kE = 1e7, kI = 1e-3, kA = 0.1, kEI = 1e4, kEA = 1e6;
 
   void SetUp() override {
-    AnalysisTest::SetUp();
+    ModelTablesTest::SetUp();
+    ResetAnalysis(Solutions);
     ResetOptions();
   }
-  void TearDown() override {
-    ResetOptions();
-    AnalysisTest::TearDown();
-  }
+  void TearDown() override { ClearAll(); }
   // The context's settings as at start-up.
   static void ResetOptions() {
     Solutions.AnalysisFlags = 0;
@@ -35,8 +35,7 @@ protected:
     ResetAnalysis(Solutions);
     FGTab.Clear();
     ResetOptions();
-    ClearSystemTables();
-    ClearLoadLists();
+    ClearModelTables();
   }
 
   static void Material(int number, double E = kE, double I = kI, double A = kA,
@@ -132,6 +131,13 @@ protected:
     r.to = to;
     r.sway = sway;
     r.bow = bow;
+  }
+  static HingeRecord &AddHinge(int number, int beam, double position, int type) {
+    HingeRecord &hinge = Use(Hinges, number);
+    hinge.beam = beam;
+    hinge.position = position;
+    hinge.type = type;
+    return hinge;
   }
   static void HingeLoad(int number, int hinge, int kind, double value) {
     HingeLoadRecord &r = Use(HingeLoads, number);
