@@ -101,8 +101,7 @@ TEST(SkylineProfile, HeightsAddressesBandwidthAndEmptyMatrix) {
 
 TEST(SkylineSolver, SmallSystemsScalingAndFactors) {
   KMatrix one(1);
-  one.FinishProfile();
-  one.At(0, 0) = 4.0;
+  Fill(one, {1, {4.0}});
   Vektor f(1);
   f(0, 0) = 2.0;
   EXPECT_EQ(SkylineSolve(one, f), kFactorised);
@@ -110,11 +109,7 @@ TEST(SkylineSolver, SmallSystemsScalingAndFactors) {
   EXPECT_DOUBLE_EQ(f(0, 0), 0.5);
 
   KMatrix two(2);
-  two.RaiseHeight(1, 2);
-  two.FinishProfile();
-  two.At(0, 0) = 2.0;
-  two.At(0, 1) = 1.0;
-  two.At(1, 1) = 2.0;
+  Fill(two, {2, {2.0, 1.0, 1.0, 2.0}});
   EXPECT_EQ(LDLDecompose(two), kFactorised);
   EXPECT_DOUBLE_EQ(two.At(0, 0), 2.0);
   EXPECT_DOUBLE_EQ(two.At(1, 1), 1.5);
@@ -122,11 +117,7 @@ TEST(SkylineSolver, SmallSystemsScalingAndFactors) {
 
   // [[2, 1], [1, 2]] x = (3, 3) gives x = (1, 1).
   KMatrix again(2);
-  again.RaiseHeight(1, 2);
-  again.FinishProfile();
-  again.At(0, 0) = 2.0;
-  again.At(0, 1) = 1.0;
-  again.At(1, 1) = 2.0;
+  Fill(again, {2, {2.0, 1.0, 1.0, 2.0}});
   Vektor b(2);
   b(0, 0) = 3.0;
   b(1, 0) = 3.0;
@@ -136,8 +127,7 @@ TEST(SkylineSolver, SmallSystemsScalingAndFactors) {
 
   // An explicit factor is applied as given.
   KMatrix scaled(1);
-  scaled.FinishProfile();
-  scaled.At(0, 0) = 3.0;
+  Fill(scaled, {1, {3.0}});
   EXPECT_DOUBLE_EQ(ScaleMatrix(scaled, 2.0), 2.0);
   EXPECT_DOUBLE_EQ(scaled.At(0, 0), 6.0);
 }
@@ -145,27 +135,18 @@ TEST(SkylineSolver, SmallSystemsScalingAndFactors) {
 TEST(SkylineSolver, StatusCodesForSingularAndIndefiniteMatrices) {
   // Second pivot 1e-16 of the largest diagonal after scaling: status 1.
   KMatrix tiny(2);
-  tiny.RaiseHeight(1, 2);
-  tiny.FinishProfile();
-  tiny.At(0, 0) = 1.0;
-  tiny.At(0, 1) = 1.0;
-  tiny.At(1, 1) = 1.0 + 1e-16;
+  Fill(tiny, {2, {1.0, 1.0, 1.0, 1.0 + 1e-16}});
   Vektor f(2);
   EXPECT_EQ(SkylineSolve(tiny, f), kPivotTooSmall);
 
   // A NaN pivot is a pivot too small.
   KMatrix nan(1);
-  nan.FinishProfile();
-  nan.At(0, 0) = std::nan("");
+  Fill(nan, {1, {std::nan("")}});
   EXPECT_EQ(LDLDecompose(nan), kPivotTooSmall);
 
   // Indefinite: [[1, 2], [2, 1]] finishes with D = (1, -3); no substitution.
   KMatrix indefinite(2);
-  indefinite.RaiseHeight(1, 2);
-  indefinite.FinishProfile();
-  indefinite.At(0, 0) = 1.0;
-  indefinite.At(0, 1) = 2.0;
-  indefinite.At(1, 1) = 1.0;
+  Fill(indefinite, {2, {1.0, 2.0, 2.0, 1.0}});
   Vektor g(2);
   g(0, 0) = 5.0;
   g(1, 0) = 7.0;
@@ -176,8 +157,7 @@ TEST(SkylineSolver, StatusCodesForSingularAndIndefiniteMatrices) {
 
   // No positive diagonal: nothing is scaled.
   KMatrix negative(2);
-  negative.FinishProfile();
-  negative.At(0, 0) = -2.0;
+  Fill(negative, {2, {-2.0, 0.0, 0.0, 0.0}});
   EXPECT_DOUBLE_EQ(ScaleMatrix(negative, 0.0), 1.0);
   EXPECT_DOUBLE_EQ(negative.At(0, 0), -2.0);
   EXPECT_EQ(LDLDecompose(negative), kPivotTooSmall); // the zero pivot of row 1
