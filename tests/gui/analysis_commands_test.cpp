@@ -9,7 +9,7 @@
 #include "platform/UserMessage.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ExampleCopies.h"
-#include "tests/support/ModelTables.h"
+#include "tests/support/FormsSession.h"
 #include "tests/support/TempFolder.h"
 
 #include <QLabel>
@@ -19,7 +19,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <cmath>
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -84,29 +84,24 @@ private slots:
 
 private:
   void OpenExample();
-  std::unique_ptr<AutoCreatedForms> forms_;
-  TMainForm &Form() { return forms_->mainForm; }
+  std::optional<FormsSession> session_;
+  TMainForm &Form() { return session_->Form(); }
   ChildWindow *child_ = nullptr;
   TempFolder folder_;
 };
 
 void AnalysisCommandsTest::init() {
-  ClearModelTables();
   ResetAnalysis(Solutions);
-  forms_ = std::make_unique<AutoCreatedForms>();
+  session_.emplace();
   child_ = new ChildWindow;
   Form().MdiArea->addSubWindow(child_);
 }
 
 void AnalysisCommandsTest::cleanup() {
-  Form().SetSystemChanged(0);
-  Form().SetLoadChanged(0);
-  forms_.reset();
+  session_.reset();
   ResetAnalysis(Solutions);
   Solutions.AnalysisFlags = 0;
   FGTab.Clear();
-  ClearModelTables();
-  QFile::remove(QString::fromStdString(SettingsFileName));
 }
 
 void AnalysisCommandsTest::OpenExample() {

@@ -4,13 +4,14 @@
 #include "graphics/core/Settings.h"
 #include "model/SystemTables.h"
 #include "tests/support/DialogRecorder.h"
-#include "tests/support/ModelTables.h"
+#include "tests/support/FormsSession.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
+#include <optional>
 
 namespace {
 
@@ -30,8 +31,8 @@ private slots:
 
 private:
   TempFolder folder_;
-  std::unique_ptr<AutoCreatedForms> forms_;
-  TMainForm &Form() { return forms_->mainForm; }
+  std::optional<FormsSession> session_;
+  TMainForm &Form() { return session_->Form(); }
 };
 
 void MainFormEditorTest::init() {
@@ -41,17 +42,13 @@ void MainFormEditorTest::init() {
                                 "'\ncp \"$1\" \"$1.seen\"\nexec sleep 60\n");
   QFile(QString::fromStdString(script)).setPermissions(QFile::ExeOwner | QFile::ReadOwner);
   EditorProgram = script;
-  ClearModelTables();
-  forms_ = std::make_unique<AutoCreatedForms>();
+  session_.emplace();
   QCOMPARE(Form().OpenSystemFile(KELMOR_SOURCE_DIR "/examples/portal.ssy"), 1);
   QCOMPARE(Form().OpenLoadFile(KELMOR_SOURCE_DIR "/examples/portal.sla"), 1);
 }
 
 void MainFormEditorTest::cleanup() {
-  Form().SetSystemChanged(0);
-  forms_.reset();
-  ClearModelTables();
-  QFile::remove(QString::fromStdString(SettingsFileName));
+  session_.reset();
   EditorProgram = "Velto.exe";
 }
 

@@ -6,14 +6,14 @@
 #include "model/SystemTables.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ExampleCopies.h"
+#include "tests/support/FormsSession.h"
 #include "tests/support/GermanLocale.h"
-#include "tests/support/ModelTables.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QtTest>
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -57,22 +57,17 @@ private slots:
 
 private:
   void OpenExample(DialogRecorder &dialogs);
-  std::unique_ptr<AutoCreatedForms> forms_;
-  TMainForm &Form() { return forms_->mainForm; }
+  std::optional<FormsSession> session_;
+  TMainForm &Form() { return session_->Form(); }
   TempFolder folder_;
 };
 
 void MainFormFilesTest::init() {
-  ClearModelTables();
-  forms_ = std::make_unique<AutoCreatedForms>();
+  session_.emplace();
 }
 
 void MainFormFilesTest::cleanup() {
-  Form().SetSystemChanged(0); // no questions at the end of the test
-  Form().SetLoadChanged(0);
-  forms_.reset();
-  ClearModelTables();
-  QFile::remove(QString::fromStdString(SettingsFileName));
+  session_.reset();
 }
 
 void MainFormFilesTest::OpenExample(DialogRecorder &dialogs) {
@@ -323,8 +318,8 @@ void MainFormFilesTest::closeAsksBothQuestionsAndClearsNothing() {
        false},
   };
   for (const Case &c : cases) {
-    forms_.reset();
-    forms_ = std::make_unique<AutoCreatedForms>();
+    session_.reset();
+    session_.emplace();
     {
       DialogRecorder opening;
       OpenExample(opening);

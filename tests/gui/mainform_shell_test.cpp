@@ -5,7 +5,7 @@
 #include "model/SystemTables.h"
 #include "platform/UserMessage.h"
 #include "tests/support/DialogRecorder.h"
-#include "tests/support/ModelTables.h"
+#include "tests/support/FormsSession.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -18,7 +18,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -62,23 +62,20 @@ private slots:
   void resultPopupListsTheViewsOfTheAnalysisKind();
 
 private:
-  std::unique_ptr<AutoCreatedForms> forms_;
-  TMainForm &Form() { return forms_->mainForm; }
+  std::optional<FormsSession> session_;
+  TMainForm &Form() { return session_->Form(); }
   RecordingChild *AddChild(const QString &title);
 };
 
 void MainFormShellTest::init() {
-  ClearModelTables();
-  forms_ = std::make_unique<AutoCreatedForms>();
+  session_.emplace();
   Form().show();
   Form().activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&Form()));
 }
 
 void MainFormShellTest::cleanup() {
-  forms_.reset();
-  ClearModelTables();
-  QFile::remove(QString::fromStdString(SettingsFileName));
+  session_.reset();
 }
 
 RecordingChild *MainFormShellTest::AddChild(const QString &title) {
