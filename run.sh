@@ -53,10 +53,7 @@ QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$log" "$kelmor" "$batch" 2>"$error
 pid=$!
 # A run that ends before its CLOSE leaves the program waiting for a user:
 # its last message says so, and the program is ended here.
-ended_early() {
-  grep -qP '^(Fehler Batchdatei|Kelmor)\t|^Fehler\tBatch(befehl|datei) ' "$log"
-}
-while kill -0 "$pid" 2>/dev/null && ! ended_early; do
+while kill -0 "$pid" 2>/dev/null && ! kelmor_batch_ended_early "$log"; do
   sleep 0.2
 done
 status=0

@@ -44,17 +44,11 @@ write_batch() {
   } >"$folder/run.bat"
 }
 
-# A batch run that stops before its CLOSE leaves the program waiting for a
-# user; its last logged message says so.
-ended_early() {
-  grep -qP '^(Fehler Batchdatei|Kelmor)\t|^Fehler\tBatch(befehl|datei) ' "$1"
-}
-
 # Ends the run (process group of `timeout`) once it ended early.
 watch_run() {
   local pid="$1" log="$2"
   while kill -0 "$pid" 2>/dev/null; do
-    if [ -f "$log" ] && ended_early "$log"; then
+    if [ -f "$log" ] && kelmor_batch_ended_early "$log"; then
       kill -TERM "$pid" 2>/dev/null || true
       return
     fi
@@ -86,7 +80,7 @@ run_frame() {
   kill "$watcher" 2>/dev/null || true
   wait "$watcher" 2>/dev/null || true
 
-  if [ -f "$folder/messages.log" ] && ended_early "$folder/messages.log"; then
+  if [ -f "$folder/messages.log" ] && kelmor_batch_ended_early "$folder/messages.log"; then
     ended="ended early"
   elif [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
     ended="killed after ${timeout_s} s"

@@ -26,3 +26,9 @@ kelmor_build() {
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$root/build" -j "$(nproc)"
 }
+
+# True when the message log of a batch run shows that the run stopped before
+# its CLOSE, leaving the program waiting for a user.
+kelmor_batch_ended_early() {
+  grep -qP '^(Fehler Batchdatei|Kelmor)\t|^Fehler\tBatch(befehl|datei) ' "$1"
+}
