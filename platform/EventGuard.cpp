@@ -12,8 +12,12 @@ bool Guarded(const std::function<void()> &body) {
     body();
     return true;
   } catch (const std::exception &error) {
-    MessageBox(error.what(), QCoreApplication::applicationName().toStdString(), MsgButtons::Ok,
-               MsgIcon::Error);
+    ShowException(error);
     return false;
   }
+}
+
+void ShowException(const std::exception &error) {
+  MessageBox(error.what(), QCoreApplication::applicationName().toStdString(), MsgButtons::Ok,
+             MsgIcon::Error);
 }
