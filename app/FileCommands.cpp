@@ -4,13 +4,11 @@
 
 #include "model/ModelFiles.h"
 #include "model/TableLists.h"
-#include "platform/EventGuard.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 
 #include <QLabel>
 #include <exception>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -19,7 +17,6 @@ struct FileSide {
   const char *question;
   const char *questionCaption;
   const char *namePrefix;
-  const char *fault; // the file did not open, read or write
   FileDialogOptions open;
   FileDialogOptions save;
   void (*read)(const std::string &path);
@@ -31,7 +28,6 @@ const FileSide &SystemSide() {
   static const FileSide side{"Geometrie erst speichern ?",
                              "System geändert",
                              "System: ",
-                             kSystemFileFault,
                              {"System öffnen", "Kelmor Systemdatei |*.ssy;*.sys", "ssy", ""},
                              {"System speichern", "Kelmor System|*.ssy;*.sys", "ssy", ""},
                              ReadSystemFile,
@@ -44,7 +40,6 @@ const FileSide &LoadSide() {
   static const FileSide side{"Lasteingaben erst speichern ?",
                              "Lasfall geändert",
                              "Lastfall: ",
-                             kLoadFileFault,
                              {"Lastfall öffnen", "Kelmor Belastung|*.sla;*.las", "sla", ""},
                              {"Lastfall speichern", "Kelmor Belastung|*.sla;*.las", "sla", ""},
                              ReadLoadFile,
@@ -57,14 +52,10 @@ const FileSide &Side(TMainForm::FileKind kind) {
   return kind == TMainForm::FileKind::System ? SystemSide() : LoadSide();
 }
 
-// A failed read or write leaves the tables or the file on disk as they were.
-// A file that did not open, read or write gets its side's own box; any other
-// fault (an over-long line) is shown as every exception of a handler is.
-void ShowFileFault(const std::exception &fault, const FileSide &side) {
-  if (std::string_view(fault.what()) == side.fault)
-    MessageBox(side.fault, "Fehler", MsgButtons::Ok, MsgIcon::Error);
-  else
-    ShowException(fault);
+// A failed read or write: the reader's or writer's message, the tables or
+// the file on disk as they were.
+void ShowFileFault(const std::exception &fault) {
+  MessageBox(fault.what(), "Fehler", MsgButtons::Ok, MsgIcon::Error);
 }
 
 } // namespace
@@ -128,7 +119,7 @@ int TMainForm::OpenFile(FileKind kind, const std::string &name) {
   try {
     Side(kind).read(name);
   } catch (const std::exception &fault) {
-    ShowFileFault(fault, Side(kind));
+    ShowFileFault(fault);
     return 0;
   }
   Modified(kind);
@@ -158,7 +149,7 @@ int TMainForm::Write(FileKind kind) {
   try {
     Side(kind).write(FileName(kind));
   } catch (const std::exception &fault) {
-    ShowFileFault(fault, Side(kind));
+    ShowFileFault(fault);
     return 0;
   }
   SetChanged(kind, 0);

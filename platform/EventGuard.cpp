@@ -12,12 +12,8 @@ bool Guarded(const std::function<void()> &body) {
     body();
     return true;
   } catch (const std::exception &error) {
-    ShowException(error);
+    MessageBox(error.what(), QCoreApplication::applicationName().toStdString(), MsgButtons::Ok,
+               MsgIcon::Error);
     return false;
   }
-}
-
-void ShowException(const std::exception &error) {
-  MessageBox(error.what(), QCoreApplication::applicationName().toStdString(), MsgButtons::Ok,
-             MsgIcon::Error);
 }

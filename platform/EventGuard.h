@@ -3,11 +3,7 @@
 // the body (an Exception of the model or any std::exception) is shown in a
 // message box with the application's name as caption and the error icon,
 // and the program goes on with its next event.
-#include <exception>
 #include <functional>
 
 // Runs body; true when it returned normally, false when it threw.
 bool Guarded(const std::function<void()> &body);
-
-// Shows error as the guard does.
-void ShowException(const std::exception &error);

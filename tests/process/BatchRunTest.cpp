@@ -99,7 +99,7 @@ TEST_F(BatchRunTest, FaultsThatLetTheRunGoOn) {
       "SETGRAPHOPTIONS=3\r\nDELETEGRAPHOPTIONS=4\r\nSETGRAPHTAB=1\r\nSAVEGRAPHFILE\r\nClose\r");
   EXPECT_EQ(box.Run("a b.bat"), 0);
   EXPECT_EQ(box.Log(), "Fehler\tFehler beim öffnen der Systemdatei\n"
-                       "Kelmor\tLine to long\n"
+                       "Fehler\tLine to long\n"
                        "Fehler\tFehler beim öffnen der Lastdatei\n"
                        "Information\tKeine Ergebnisse sind vorhanden\n"
                        "Berechnungsfehler\tSinguläre Steifigkeitsmatrix !\\n"
