@@ -48,7 +48,9 @@ fi
 
 log="$(mktemp "${TMPDIR:-/tmp}/kelmor-messages.XXXXXX")"
 errors="$(mktemp "${TMPDIR:-/tmp}/kelmor-errors.XXXXXX")"
-trap 'rm -f "$log" "$errors"' EXIT
+# Made before the program starts: a results file this run wrote is not older.
+started="$(mktemp "${TMPDIR:-/tmp}/kelmor-started.XXXXXX")"
+trap 'rm -f "$log" "$errors" "$started"' EXIT
 QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$log" "$kelmor" "$batch" 2>"$errors" &
 pid=$!
 # A run that ends before its CLOSE leaves the program waiting for a user:
@@ -75,7 +77,7 @@ echo "Protocols written:"
 { iconv -c -f WINDOWS-1252 -t UTF-8 "$batch" || true; } | tr -d '\r' |
   sed -nE 's/^[[:space:]]*saveresult[[:space:]]*(\([^=]*)?=[[:space:]]*(.*[^[:space:]])[[:space:]]*$/\2/Ip' |
   awk '!seen[$0]++' | while IFS= read -r file; do
-  if [ -f "$file" ] && [ "$file" -nt "$log" ]; then
+  if [ -f "$file" ] && [ ! "$started" -nt "$file" ]; then
     echo "  $(realpath "$file")"
   fi
 done
