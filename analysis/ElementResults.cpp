@@ -61,6 +61,8 @@ void CombineReactions(std::int32_t a, std::int32_t b) {
 
 void ElementResults(SolutionsCont &context, std::int32_t flags) {
   ComputeEndForces(context.Elements, flags);
+  for (int i = 0; i < context.Elements.Count(); ++i)
+    PrepareValuesAlongBeam(context.Elements.At(i));
   HingeWalk walk;
   for (int i = 0; i < static_cast<int>(walk.hinges.size()); ++i) {
     if (walk.marks[i] || walk.hinges[i]->leftNode < 0 || walk.hinges[i]->rightNode < 0)

@@ -4,6 +4,20 @@
 
 class BCClass;
 
+// What the values along an element need at every point and what depends only
+// on the element, its loads and the kind of analysis: written for every
+// element with its end forces after each solve.
+struct AlongBeamTerms {
+  double cos = 1.0; // of the element's angle
+  double sin = 0.0;
+  // Beam-load intensities at the ends (BeamLoadSums); loaded when any is nonzero.
+  bool loaded = false;
+  double pa = 0.0, pb = 0.0, qa = 0.0, qb = 0.0;
+  // The moment that holds the constant curvature of the temperature
+  // differences and bows on the element at both ends.
+  double curvatureMoment = 0.0;
+};
+
 class SolElement {
 public:
   // The node entry of end 0 (side 0) or end 1 (side 1).
@@ -30,6 +44,7 @@ public:
   // End forces: normal force, shear force and moment at end 0, then end 1.
   double N0 = 0.0, Q0 = 0.0, M0 = 0.0;
   double N1 = 0.0, Q1 = 0.0, M1 = 0.0;
+  AlongBeamTerms along;
   // --- End of the element mechanics.
 
   std::int32_t next = -1;     // next element of the same beam, -1 for the last

@@ -19,8 +19,9 @@ int SolveStep(SolutionsCont &context, std::int32_t flags);
 void ComputeSecondOrderParams(ElementContainer &elements, std::int32_t flags);
 void ComputeEndForces(ElementContainer &elements, std::int32_t flags);
 
-// End forces of every element, then the reaction sums of the two node
-// entries of every hinge place combined, so that both hold the place's sum.
+// End forces and AlongBeamTerms of every element, then the reaction sums of
+// the two node entries of every hinge place combined, so that both hold the
+// place's sum.
 void ElementResults(SolutionsCont &context, std::int32_t flags);
 
 // Stores the element's normal force at half its length and returns the

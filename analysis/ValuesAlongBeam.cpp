@@ -2,6 +2,7 @@
 
 #include "analysis/ElementGeometry.h"
 #include "analysis/ElementLoads.h"
+#include "analysis/ElementStiffness.h"
 #include "analysis/LoadRowIndex.h"
 #include "analysis/ResultQueries.h"
 #include "analysis/SolElement.h"
@@ -64,6 +65,15 @@ double BeamLoadForce(const SolElement &e, double x, int kind, double pa, double 
 
 } // namespace
 
+void PrepareValuesAlongBeam(SolElement &e) {
+  AlongBeamTerms &terms = e.along;
+  const double angle = ElementAngle(e);
+  terms.cos = std::cos(angle);
+  terms.sin = std::sin(angle);
+  terms.loaded = BeamLoadSums(e, terms.pa, terms.pb, terms.qa, terms.qb) != 0;
+  terms.curvatureMoment = CurvatureMoment(e);
+}
+
 double HomogeneousForceAt(const SolElement &e, double x, int kind) {
   const double y = 1.0 - x;
   switch (kind) {
@@ -84,12 +94,13 @@ double HomogeneousForceAt(const SolElement &e, double x, int kind) {
 }
 
 double ParticularForceAt(const SolElement &e, double x, int kind) {
+  const AlongBeamTerms &terms = e.along;
   double value = 0.0;
-  double pa, pb, qa, qb;
-  if (BeamLoadSums(e, pa, pb, qa, qb))
-    value += BeamLoadForce(e, x, kind, pa, pb, qa, qb);
-  if (SecondOrderForm(e) && (kind == kShearForce || kind == kBendingMoment)) {
-    const double y = 1.0 - x, t = e.t, w = CurvatureMoment(e);
+  if (terms.loaded)
+    value += BeamLoadForce(e, x, kind, terms.pa, terms.pb, terms.qa, terms.qb);
+  if (terms.curvatureMoment != 0.0 && SecondOrderForm(e) &&
+      (kind == kShearForce || kind == kBendingMoment)) {
+    const double y = 1.0 - x, t = e.t, w = terms.curvatureMoment;
     if (kind == kShearForce)
       value += w * t * (MomentSlope(x, t) - MomentSlope(y, t)) / e.L;
     else
@@ -110,7 +121,7 @@ Point2D EndDisplacementPart(const SolElement &e, double x) {
     local.y = L / (6.0 * k) * ((y - y * y * y) * e.M0 + (x - x * x * x) * e.M1);
   else
     local.y = -(L / k) * (MomentDeflection(y, e.t) * e.M0 + MomentDeflection(x, e.t) * e.M1);
-  VecRotate(local, ElementAngle(e));
+  RotatePair(local.x, local.y, e.along.sin, e.along.cos);
   return VecAdd(d, local);
 }
 
@@ -118,9 +129,10 @@ Point2D LoadDisplacementPart(const SolElement &e, double x) {
   const double y = 1.0 - x, xi = 2.0 * x - 1.0, L = e.L, k = e.k, t = e.t;
   const bool firstOrder = std::fabs(t) < kFirstOrderLimit;
   const MatRecord &material = ElementMaterial(e);
+  const AlongBeamTerms &terms = e.along;
+  const double pa = terms.pa, pb = terms.pb, qa = terms.qa, qb = terms.qb;
   Point2D local{0.0, 0.0};
-  double pa, pb, qa, qb;
-  if (BeamLoadSums(e, pa, pb, qa, qb)) {
+  if (terms.loaded) {
     local.x +=
         L * L / (48.0 * material.E * material.A) *
         (xi * xi * xi * (pa - pb) - 3.0 * xi * xi * (pa + pb) - xi * (pa - pb) + 3.0 * (pa + pb));
@@ -146,7 +158,7 @@ Point2D LoadDisplacementPart(const SolElement &e, double x) {
       ImperfectionOnPiece(row, f, psi, e.x0, e.x1);
       local.y -= 8.0 * f * L * t * (LoadDeflection(y, t) + LoadDeflection(x, t));
     });
-  VecRotate(local, ElementAngle(e));
+  RotatePair(local.x, local.y, terms.sin, terms.cos);
   return local;
 }
 

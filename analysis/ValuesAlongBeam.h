@@ -3,7 +3,7 @@
 // end 1) after a solve: displacements in global axes and internal forces.
 // Each value is a homogeneous part fixed by the end results plus a
 // particular part from the loads on the element, in first- or second-order
-// form.
+// form.  They read the element's AlongBeamTerms, which the solve writes.
 #include "model/Geometry2D.h"
 
 class SolElement;
@@ -13,6 +13,10 @@ constexpr int kNormalForce = 1;     // N, or S in second-order results
 constexpr int kShearForce = 2;      // Q
 constexpr int kTransverseForce = 3; // R, across the undeformed axis
 constexpr int kBendingMoment = 4;   // M, positive with tension on the +z side
+
+// Writes the element's AlongBeamTerms from its geometry, its loads and the
+// analysis flags; every solve calls it for each element with the end forces.
+void PrepareValuesAlongBeam(SolElement &element);
 
 double HomogeneousForceAt(const SolElement &element, double x, int kind);
 double ParticularForceAt(const SolElement &element, double x, int kind);
