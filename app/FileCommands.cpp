@@ -162,6 +162,15 @@ void TMainForm::SetName(FileKind kind, const std::string &name) {
   label->setText(QString::fromStdString(Side(kind).namePrefix + StripPath(name)));
 }
 
+// A confirmed dialog answers 1, whether or not the write then succeeds (a
+// failure has shown its message and kept the change mark).
+int TMainForm::SaveAs(FileKind kind) {
+  if (!ChooseSaveName(kind))
+    return 0;
+  Write(kind);
+  return 1;
+}
+
 int TMainForm::NewSystem() {
   return NewFile(FileKind::System);
 }
@@ -175,10 +184,7 @@ int TMainForm::SaveSystem() {
   return Save(FileKind::System);
 }
 int TMainForm::SaveSystemAs() {
-  if (!ChooseSaveName(FileKind::System))
-    return 0;
-  Write(FileKind::System);
-  return 1;
+  return SaveAs(FileKind::System);
 }
 void TMainForm::SetSystemName(const std::string &name) {
   SetName(FileKind::System, name);
@@ -197,10 +203,7 @@ int TMainForm::SaveLoad() {
   return Save(FileKind::Load);
 }
 int TMainForm::SaveLoadAs() {
-  if (!ChooseSaveName(FileKind::Load))
-    return 0;
-  Write(FileKind::Load);
-  return 1;
+  return SaveAs(FileKind::Load);
 }
 void TMainForm::SetLoadName(const std::string &name) {
   SetName(FileKind::Load, name);

@@ -127,6 +127,7 @@ private:
   void OpenCommand(FileKind kind);
   int OpenFile(FileKind kind, const std::string &name);
   int Save(FileKind kind);
+  int SaveAs(FileKind kind);
   bool ChooseSaveName(FileKind kind);
   int Write(FileKind kind);
   void SetName(FileKind kind, const std::string &name);
