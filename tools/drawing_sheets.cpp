@@ -70,43 +70,46 @@ void Alignments(PaintContainer &pc) {
   pc.Text(1.0, 0, top - 1000, 0.0, 0.0, 400, kBlack, "Ausrichtung um den Anker (rot)", kTextAbove);
   const int flags[] = {0, 2, 4, 8, 2 + 4, 16, 32, 8 + 16, 8 + 32, 2 + 16, 4 + 32};
   for (int k = 0; k < 11; ++k) {
-    const Point2D anchor = {1500.0 + 2600.0 * (k % 6), top + 2200.0 * (k / 6)};
+    const Point2D anchor = {1500.0 + 2900.0 * (k % 6), top + 2200.0 * (k / 6)};
     pc.Text(1.0, anchor.x, anchor.y, 0.0, 100, 500, kBlue, "Fk1", flags[k]);
     Anchor(pc, anchor, 80);
     Caption(pc, {anchor.x, anchor.y + 1000}, 200, "Flags " + std::to_string(flags[k]));
   }
-  const Point2D turned = {13000, top + 2600};
+  const Point2D turned = {13000, top + 4400};
   pc.Text(1.0, turned.x, turned.y, -kPi / 6, 100, 500, kGreen, "gedreht -30", kTextRight);
   Anchor(pc, turned, 80);
 }
 
 // A shape drawn and filled side by side, its name below.
-void ShapePair(PaintContainer &pc, const EntityClass &shape, const char *name, Point2D at) {
-  shape.Draw(pc, 60, 2, 0.0, kBlack, at, 0);
-  shape.Fill(pc, 60, 2, 0.0, kBlue, kYellow, {at.x + 90, at.y});
+void ShapePair(PaintContainer &pc, const EntityClass &shape, double size, const char *name,
+               Point2D at) {
+  shape.Draw(pc, size, 2, 0.0, kBlack, at, 0);
+  shape.Fill(pc, size, 2, 0.0, kBlue, kYellow, {at.x + 90, at.y});
   Caption(pc, {at.x + 45, at.y + 50}, 14, name);
 }
 
 void Shapes(PaintContainer &pc) {
   const struct {
     const EntityClass &shape;
+    double size; // about 60 units across
     const char *name;
-  } shapes[] = {{SquareShape, "SquareShape"},
-                {ArrowHeadShape, "ArrowHeadShape"},
-                {TriangleHeadShape, "TriangleHeadShape"},
-                {CircleShape, "CircleShape"},
-                {HingeRectShape, "HingeRectShape"},
-                {SupportLineShape, "SupportLineShape"},
-                {ClampShape, "ClampShape"},
-                {PinShape, "PinShape"},
-                {SpringShape, "SpringShape"},
-                {DashDotShape, "DashDotShape"},
-                {DashShape, "DashShape"},
-                {MomentArrowLeftShape, "MomentArrowLeftShape"},
-                {MomentArrowRightShape, "MomentArrowRightShape"}};
-  pc.Text(1.0, 0, -60, 0.0, 0.0, 20, kBlack, "Symbole: gezeichnet und gefuellt", kTextAbove);
+  } shapes[] = {{SquareShape, 60, "SquareShape"},
+                {ArrowHeadShape, 60, "ArrowHeadShape"},
+                {TriangleHeadShape, 60, "TriangleHeadShape"},
+                {CircleShape, 60, "CircleShape"},
+                {HingeRectShape, 20, "HingeRectShape"},
+                {SupportLineShape, 60, "SupportLineShape"},
+                {ClampShape, 60, "ClampShape"},
+                {PinShape, 60, "PinShape"},
+                {SpringShape, 60, "SpringShape"},
+                {DashDotShape, 60, "DashDotShape"},
+                {DashShape, 60, "DashShape"},
+                {MomentArrowLeftShape, 120, "MomentArrowLeftShape"},
+                {MomentArrowRightShape, 120, "MomentArrowRightShape"}};
+  pc.Text(1.0, 0, -60, 0.0, 0.0, 20, kBlack, "Symbole: gezeichnet und gefüllt", kTextAbove);
   for (int i = 0; i < 13; ++i)
-    ShapePair(pc, shapes[i].shape, shapes[i].name, {60.0 + 260.0 * (i % 5), 150.0 * (i / 5)});
+    ShapePair(pc, shapes[i].shape, shapes[i].size, shapes[i].name,
+              {60.0 + 260.0 * (i % 5), 150.0 * (i / 5)});
 }
 
 void LinesAndArrows(PaintContainer &pc) {
@@ -117,10 +120,10 @@ void LinesAndArrows(PaintContainer &pc) {
     for (int w = 0; w < 2; ++w) {
       const double y = top + 40.0 * (2 * style + w);
       pc.StyledLine({0, y}, {500, y}, 1.0 + 2 * w, kBlack, style);
-      pc.Text(1.0, 520, y, 0.0, 0.0, 14, kGrey, styles[style], kTextRight);
+      pc.Text(1.0, 560, y, 0.0, 0.0, 14, kGrey, styles[style], kTextRight);
     }
 
-  const double arrows = top + 280;
+  const double arrows = top + 340;
   pc.Text(1.0, 0, arrows - 40, 0.0, 0.0, 20, kBlack, "Pfeile", kTextAbove);
   pc.Arrow({0, arrows}, {200, arrows}, 30, 2, kBlack, 0);
   Caption(pc, {100, arrows + 20}, 14, "0");
@@ -133,23 +136,23 @@ void LinesAndArrows(PaintContainer &pc) {
 }
 
 void Forces(PaintContainer &pc) {
-  const double top = 1000;
+  const double top = 1080;
   pc.Text(1.0, 0, top - 100, 0.0, 0.0, 20, kBlack, "Kraftpfeile (16) und mit 4", kTextAbove);
   const Point2D vectors[] = {{100, 0}, {-100, 0}, {0, 100}, {-60, -80}};
   for (int k = 0; k < 4; ++k) {
-    const Point2D p = {150.0 + 170.0 * k, top};
+    const Point2D p = {150.0 + 280.0 * k, top};
     pc.ForceArrow(1.0, p, 1.0, vectors[k], 20, 2, 18, kRed, kArrowLabel);
     Anchor(pc, p, 6);
-    const Point2D q = {150.0 + 170.0 * k, top + 260};
+    const Point2D q = {150.0 + 280.0 * k, top + 220};
     pc.ForceArrow(1.0, q, 1.0, vectors[k], 20, 2, 18, kGreen, kArrowLabel | kArrowFromPoint);
     Anchor(pc, q, 6);
   }
 
-  const double arcs = top + 500;
-  pc.Text(1.0, 0, arcs - 100, 0.0, 0.0, 20, kBlack, "Momentenboegen", kTextAbove);
+  const double arcs = top + 520;
+  pc.Text(1.0, 0, arcs - 100, 0.0, 0.0, 20, kBlack, "Momentenbögen", kTextAbove);
   const double moments[] = {1.5, -1.5, 4.0, -0.25};
   for (int k = 0; k < 4; ++k) {
-    const Point2D centre = {150.0 + 170.0 * k, arcs};
+    const Point2D centre = {150.0 + 280.0 * k, arcs};
     pc.MomentArc(1.0, centre, 50, 1.0, moments[k], 2, 18, kBlue, kArrowLabel);
     Anchor(pc, centre, 6);
   }
