@@ -21,7 +21,8 @@ void PaintContainer::StyledLine(Point2D p1, Point2D p2, double width, TColor col
   const Point2D d = VecSub(p2, p1);
   const double length = VecLength(d);
   const double period = 15.0 * width;
-  if (style == kSolidLine || !(width > 0.0) || !(length / period <= kMaxPeriods)) {
+  const bool patterned = width > 0.0 && std::isfinite(period) && length / period <= kMaxPeriods;
+  if (style == kSolidLine || !patterned) {
     Line(p1, p2);
     return;
   }
