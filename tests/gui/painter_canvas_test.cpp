@@ -9,76 +9,48 @@
 class PainterCanvasTest : public QObject {
   Q_OBJECT
 private slots:
-  void startsBlackThinAndWhite();
-  void coloursArePassedAsBlueGreenRed();
-  void thinPensAreCosmeticWidePensRound();
-  void negativeColoursAndWidthsAreIgnored();
+  void penAndBrushFollowTheCalls();
   void polygonsFillOddEven();
   void clipRectFollowsClipAndTranslation();
 };
 
-void PainterCanvasTest::startsBlackThinAndWhite() {
+void PainterCanvasTest::penAndBrushFollowTheCalls() {
   QImage image(50, 50, QImage::Format_RGB32);
   QPainter painter(&image);
   painter.setPen(QPen(Qt::red, 7));
   painter.setBrush(Qt::blue);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  QPainterCanvas canvas(painter);
+  QPainterCanvas canvas(painter); // starts black, thin, white, not antialiased
   QCOMPARE(painter.pen().color(), QColor(Qt::black));
-  QVERIFY(painter.pen().isCosmetic());
-  QCOMPARE(painter.pen().width(), 0);
+  QVERIFY(painter.pen().isCosmetic() && painter.pen().width() == 0);
   QCOMPARE(painter.brush().color(), QColor(Qt::white));
   QCOMPARE(painter.brush().style(), Qt::SolidPattern);
   QVERIFY(!painter.testRenderHint(QPainter::Antialiasing));
-}
 
-void PainterCanvasTest::coloursArePassedAsBlueGreenRed() {
-  QCOMPARE(ToQColor(0x0000FF), QColor(255, 0, 0));
-  QCOMPARE(ToQColor(0x123456), QColor(0x56, 0x34, 0x12));
-  QImage image(50, 50, QImage::Format_RGB32);
-  QPainter painter(&image);
-  QPainterCanvas canvas(painter);
-  canvas.SetPenColor(0x00FF00);
-  canvas.SetBrushColor(0xFF0000);
-  QCOMPARE(painter.pen().color(), QColor(0, 255, 0));
-  QCOMPARE(painter.brush().color(), QColor(0, 0, 255));
-}
-
-void PainterCanvasTest::thinPensAreCosmeticWidePensRound() {
-  QImage image(50, 50, QImage::Format_RGB32);
-  QPainter painter(&image);
-  QPainterCanvas canvas(painter);
-  canvas.SetPenColor(0x0000FF);
-  for (int width : {0, 1}) {
-    canvas.SetPenWidth(width);
-    QVERIFY(painter.pen().isCosmetic());
-    QCOMPARE(painter.pen().width(), 0);
-  }
+  canvas.SetPenColor(0x0000FF); // blue * 65536 + green * 256 + red
+  canvas.SetBrushColor(0x123456);
+  QCOMPARE(painter.pen().color(), QColor(255, 0, 0));
+  QCOMPARE(painter.brush().color(), QColor(0x56, 0x34, 0x12));
   canvas.SetPenWidth(6);
   QCOMPARE(painter.pen().width(), 6);
   QCOMPARE(painter.pen().capStyle(), Qt::RoundCap);
   QCOMPARE(painter.pen().joinStyle(), Qt::RoundJoin);
   QCOMPARE(painter.pen().color(), QColor(255, 0, 0)); // the width keeps the colour
-}
-
-void PainterCanvasTest::negativeColoursAndWidthsAreIgnored() {
-  QImage image(50, 50, QImage::Format_RGB32);
-  QPainter painter(&image);
-  QPainterCanvas canvas(painter);
-  canvas.SetPenColor(0x00FF00);
-  canvas.SetPenWidth(4);
-  canvas.SetBrushColor(0x0000FF);
-  canvas.SetPenColor(-1);
+  canvas.SetPenColor(-1);                             // no colour, no width: ignored
   canvas.SetPenWidth(-1);
   canvas.SetBrushColor(-1);
-  QCOMPARE(painter.pen().color(), QColor(0, 255, 0));
-  QCOMPARE(painter.pen().width(), 4);
-  QCOMPARE(painter.brush().color(), QColor(255, 0, 0));
+  QCOMPARE(painter.pen().color(), QColor(255, 0, 0));
+  QCOMPARE(painter.pen().width(), 6);
+  QCOMPARE(painter.brush().color(), QColor(0x56, 0x34, 0x12));
+  for (int width : {1, 0}) {
+    canvas.SetPenWidth(width);
+    QVERIFY(painter.pen().isCosmetic() && painter.pen().width() == 0);
+  }
 }
 
 void PainterCanvasTest::polygonsFillOddEven() {
-  // A square drawn twice around: with odd-even filling its inside is
-  // covered twice and stays empty; a winding fill would paint it.
+  // A square traced twice: odd-even filling leaves its inside empty, where
+  // a winding fill would paint it.
   QImage image(40, 40, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -97,14 +69,15 @@ void PainterCanvasTest::clipRectFollowsClipAndTranslation() {
   QImage image(200, 100, QImage::Format_RGB32);
   QPainter painter(&image);
   QPainterCanvas canvas(painter);
-  TRect r = canvas.ClipRect();
-  QCOMPARE((QList<int>{r.left, r.top, r.right, r.bottom}), (QList<int>{0, 0, 200, 100}));
+  auto clip = [&canvas] {
+    const TRect r = canvas.ClipRect();
+    return QList<int>{r.left, r.top, r.right, r.bottom};
+  };
+  QCOMPARE(clip(), (QList<int>{0, 0, 200, 100}));
   painter.translate(-50, 10);
-  r = canvas.ClipRect();
-  QCOMPARE((QList<int>{r.left, r.top, r.right, r.bottom}), (QList<int>{50, -10, 250, 90}));
+  QCOMPARE(clip(), (QList<int>{50, -10, 250, 90}));
   painter.setClipRect(QRect(60, 0, 20, 30));
-  r = canvas.ClipRect();
-  QCOMPARE((QList<int>{r.left, r.top, r.right, r.bottom}), (QList<int>{60, 0, 80, 30}));
+  QCOMPARE(clip(), (QList<int>{60, 0, 80, 30}));
 }
 
 QTEST_MAIN(PainterCanvasTest)

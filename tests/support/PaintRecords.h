@@ -1,10 +1,12 @@
 #pragma once
 // Reads a display list's stream back into records, so tests check what a
-// drawing recorded: kinds, coordinates, colours and widths.
+// drawing recorded: kinds, coordinates, colours, widths and texts.
 #include "graphics/core/PaintContainer.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 struct PaintRecordView {
@@ -44,11 +46,38 @@ inline std::vector<PaintRecordView> DecodeRecords(const PaintContainer &pc) {
   return records;
 }
 
-// The records of one type, in order.
-inline std::vector<PaintRecordView> RecordsOfType(const PaintContainer &pc, std::uint8_t type) {
-  std::vector<PaintRecordView> found;
-  for (const PaintRecordView &r : DecodeRecords(pc))
-    if (r.type == type)
-      found.push_back(r);
-  return found;
+// Each record as text: "line x1 y1 x2 y2", "polygon n x0 y0 ...", "brush c",
+// "pen c", "width w"; reals as "%.17g", so exact values read plainly.
+inline std::vector<std::string> RecordTexts(const PaintContainer &pc) {
+  static const char *const names[] = {"line", "polygon", "brush", "pen", "width"};
+  std::vector<std::string> texts;
+  for (const PaintRecordView &r : DecodeRecords(pc)) {
+    std::string text = r.type < 5 ? names[r.type] : "?";
+    char buffer[32];
+    if (r.type != kLineRecord && r.type != kPenWidthRecord) {
+      std::snprintf(buffer, sizeof buffer, " %d", static_cast<int>(r.value));
+      text.append(buffer);
+    }
+    for (double v : r.reals) {
+      std::snprintf(buffer, sizeof buffer, " %.17g", v);
+      text.append(buffer);
+    }
+    texts.push_back(text);
+  }
+  return texts;
 }
+
+// The line records as x1, y1, x2, y2 rows.
+inline std::vector<std::vector<double>> LineRecords(const PaintContainer &pc) {
+  std::vector<std::vector<double>> lines;
+  for (const PaintRecordView &r : DecodeRecords(pc))
+    if (r.type == kLineRecord)
+      lines.push_back(r.reals);
+  return lines;
+}
+
+// Keeps every text the display list tells of.
+struct TextLog : TextObserver {
+  std::vector<TextPlacement> texts;
+  void TextDrawn(const TextPlacement &placement) override { texts.push_back(placement); }
+};
