@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 

@@ -6,6 +6,8 @@
 #include "app/MainUpcalls.h"
 
 #include <QMainWindow>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QProcess;
 class QStatusBar;
 class QToolBar;
@@ -61,6 +64,20 @@ public:
 
   // The help file beside the program.
   std::string HelpFileName() const;
+
+  // The graphics printout (PrintCommands.cpp): every graph window takes part
+  // in the next printout (UM_INCLUDEPRINT) or none does (UM_EXCLUDEPRINT).
+  void IncludeAllInPrint();
+  void ExcludeAllFromPrint();
+  // Numbers the windows taking part (UM_COUNTPRINT), runs the print dialog
+  // ("Kelmor") and, when it is confirmed, prints one page: frame, title
+  // block and a tile per window (UM_PRINTTILE).  A cancelled dialog prints
+  // nothing; a job that cannot start or finish throws Exception.
+  void PrintGraphics();
+  // The printer of all printouts, made on first use.
+  QPrinter &Printer();
+  // Number of graph windows that took a tile number at the last count.
+  int PrintCount = 0;
 
   std::string SystemFileName;
   std::string LoadFileName;
@@ -111,6 +128,7 @@ public slots:
   void Suche1Click();
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
+  void Grafikdrucken1Click();
   void PopupMenu1Popup();
 
 protected:
@@ -147,7 +165,11 @@ private:
   bool FormCloseQuery();
   void FormClose();
 
+  // Sends a message to every child window, in creation order.
+  void SendToChildren(int message, std::intptr_t wParam, std::intptr_t lParam);
+
   std::vector<QAction *> ChildWindowItems;
+  std::unique_ptr<QPrinter> PrintPrinter;
   TMainUpcalls Callbacks{*this};
   UpcallInterface *PreviousUpcalls = nullptr;
 };

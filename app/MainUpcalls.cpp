@@ -116,3 +116,11 @@ void TMainUpcalls::SetStatusState(StatusWindowState state) {
 void TMainUpcalls::NotifyChildren() {
   Form.NotifyChildren(0);
 }
+
+void TMainUpcalls::ExcludeAllFromPrint() {
+  Form.ExcludeAllFromPrint();
+}
+
+void TMainUpcalls::PrintGraphics() {
+  Form.PrintGraphics();
+}

@@ -28,6 +28,8 @@ public:
   void ShowNormText(const std::string &text) override;
   void SetStatusState(StatusWindowState state) override;
   void NotifyChildren() override;
+  void ExcludeAllFromPrint() override;
+  void PrintGraphics() override;
 
 private:
   TMainForm &Form;
