@@ -16,6 +16,7 @@ class QMenu;
 class QProcess;
 class QStatusBar;
 class QToolBar;
+class TGraphForm;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -58,6 +59,9 @@ public:
   int SaveLoad();
   int SaveLoadAs();
   void SetLoadName(const std::string &name);
+
+  // A new graph window on the first tab of the current analysis kind.
+  TGraphForm *NewGraphWindow();
 
   // The help file beside the program.
   std::string HelpFileName() const;
@@ -112,6 +116,8 @@ public slots:
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
   void PopupMenu1Popup();
+  void Grafik1Click();
+  void ResultViewClick(QAction *item);
 
 protected:
   bool event(QEvent *event) override;
