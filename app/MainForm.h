@@ -19,6 +19,7 @@ class QPrinter;
 class QProcess;
 class QStatusBar;
 class QToolBar;
+class TGraphForm;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -61,6 +62,9 @@ public:
   int SaveLoad();
   int SaveLoadAs();
   void SetLoadName(const std::string &name);
+
+  // A new graph window on the first tab of the current analysis kind.
+  TGraphForm *NewGraphWindow();
 
   // The help file beside the program.
   std::string HelpFileName() const;
@@ -130,6 +134,8 @@ public slots:
   void Ergebnisse1Click();
   void Grafikdrucken1Click();
   void PopupMenu1Popup();
+  void Grafik1Click();
+  void ResultViewClick(QAction *item);
 
 protected:
   bool event(QEvent *event) override;
