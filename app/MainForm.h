@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+struct PageFacts;
+class TCanvas;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -78,6 +80,10 @@ public:
   // block and a tile per window (UM_PRINTTILE).  A cancelled dialog prints
   // nothing; a job that cannot start or finish throws Exception.
   void PrintGraphics();
+  // Its parts: the count of the windows taking part into PrintCount, and
+  // the page with their tiles drawn on any canvas.
+  void CountPrintWindows();
+  void DrawPrintPage(TCanvas &canvas, const PageFacts &page);
   // The printer of all printouts, made on first use.
   QPrinter &Printer();
   // Number of graph windows that took a tile number at the last count.

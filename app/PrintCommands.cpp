@@ -57,23 +57,31 @@ QPrinter &TMainForm::Printer() {
   return *PrintPrinter;
 }
 
-void TMainForm::PrintGraphics() {
+void TMainForm::CountPrintWindows() {
   PrintCount = 0;
   SendToChildren(UM_COUNTPRINT, 0, reinterpret_cast<std::intptr_t>(&PrintCount));
-  QPrinter &printer = Printer();
-  if (!ExecutePrintDialog(printer, "Kelmor", this))
-    return;
-  const PageFacts page = PageFactsOf(printer);
+}
+
+void TMainForm::DrawPrintPage(TCanvas &canvas, const PageFacts &page) {
   const TitleTexts texts{StripPath(SystemFileName), StripPath(LoadFileName), PrintPage.Version,
                          ResultCaption(Solutions)};
-  QPainter painter;
-  if (!painter.begin(&printer))
-    throw Exception("Der Druckauftrag konnte nicht begonnen werden.");
-  QPainterCanvas canvas(painter);
   DrawGraphicsPage(canvas, page, PrintPage, texts, PrintCount, [&](int tile, double aspect) {
     TileMessage record{&canvas, aspect};
     SendToChildren(UM_PRINTTILE, tile, reinterpret_cast<std::intptr_t>(&record));
   });
+}
+
+void TMainForm::PrintGraphics() {
+  CountPrintWindows();
+  QPrinter &printer = Printer();
+  if (!ExecutePrintDialog(printer, "Kelmor", this))
+    return;
+  const PageFacts page = PageFactsOf(printer);
+  QPainter painter;
+  if (!painter.begin(&printer))
+    throw Exception("Der Druckauftrag konnte nicht begonnen werden.");
+  QPainterCanvas canvas(painter);
+  DrawPrintPage(canvas, page);
   if (!painter.end())
     throw Exception("Der Druckauftrag konnte nicht abgeschlossen werden.");
 }

@@ -70,7 +70,8 @@ bool CopyPicture(const PaintContainer &display, const Box2D &viewBox, const std:
     svg = RenderSvg(display, viewBox, *size);
   bool done = !svg.isEmpty() && PutOnClipboard(svg, RenderImage(display, viewBox, *size));
   if (done && fileName != nullptr)
-    done = ReplaceFile(*fileName, std::string_view(svg.constData(), svg.size()));
+    done =
+        !fileName->empty() && ReplaceFile(*fileName, std::string_view(svg.constData(), svg.size()));
   if (!done)
     ShowMessage(kCopyFailed);
   return done;

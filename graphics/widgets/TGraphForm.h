@@ -14,6 +14,7 @@ class QSpinBox;
 class QTabBar;
 class QToolBar;
 class QToolButton;
+class UserMessageEvent;
 
 class TGraphForm : public QWidget, private GraphWindowView {
   Q_OBJECT
@@ -31,6 +32,10 @@ public:
   void UpdateTabs() { State().UpdateTabs(); }
   void Rebuild() { State().Rebuild(); }
   std::string CurrentTabName() const { return Window->CurrentTabName(); }
+  // The picture of the window on the clipboard and, when fileName is given,
+  // in that file (graphics/widgets/PictureExport.h); false after the
+  // message that it failed.
+  bool CopyPicture(const std::string *fileName);
 
   QToolBar *ToolBar1;
   QToolButton *SpeedButton1, *CopyButton, *ToolButton2, *ToolButton3, *ToolButton4;
@@ -43,6 +48,10 @@ public:
 
 public slots:
   void TabControl2Change();
+  // "Grafik drucken": only this window is printed.
+  void SpeedButton1Click();
+  // "In Zwischenablage kopieren".
+  void CopyButtonClick();
   void ToolButton2Click();
   void ToolButton3Click();
   void ToolButton4Click();
@@ -66,6 +75,8 @@ private:
   void CSpinEdit5Change(int value);
   void CSpinEdit6Change(int value);
   void FocusChanged(QWidget *old, QWidget *now);
+  // The messages of the graphics printout; false for any other message.
+  bool PrintMessage(const UserMessageEvent &message);
 
   // The paint box's handlers.
   void PaintBox1Paint(class QPaintEvent *event);
