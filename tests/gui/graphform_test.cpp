@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QtTest>
+#include <optional>
 
 namespace {
 
@@ -28,13 +29,6 @@ std::vector<TGraphForm *> GraphWindows(TMainForm &form) {
     if (auto *graph = qobject_cast<TGraphForm *>(child->widget()))
       windows.push_back(graph);
   return windows;
-}
-
-LayerBits Bits(std::initializer_list<int> layers) {
-  LayerBits bits = 0;
-  for (int k : layers)
-    bits |= static_cast<LayerBits>(1u << k);
-  return bits;
 }
 
 } // namespace
@@ -47,16 +41,39 @@ private slots:
   void batchCommandsSetLayersAndTabs();
   void runGoesOnWhenItsWindowWasClosed();
   void rightClickZoomsOutAndOpensNoPopup();
+  void init();
+  void cleanup();
+
+private:
+  // The example frame read into the tables.
+  void OpenExample();
+  TMainForm &Form() { return session_->Form(); }
+  std::optional<FormsSession> session_;
+  std::optional<TempFolder> folder_;
+  std::optional<DialogRecorder> dialogs_;
 };
 
+void GraphFormTest::init() {
+  session_.emplace();
+  folder_.emplace();
+  dialogs_.emplace();
+  CopyExampleFrame(*folder_);
+}
+
+void GraphFormTest::cleanup() {
+  dialogs_.reset();
+  session_.reset();
+  folder_.reset();
+}
+
+void GraphFormTest::OpenExample() {
+  QVERIFY(Form().OpenSystemFile(folder_->File("portal.ssy")));
+  QVERIFY(Form().OpenLoadFile(folder_->File("portal.sla")));
+}
+
 void GraphFormTest::grafikOpensTheFirstViewWithItsButtons() {
-  FormsSession session;
-  TempFolder folder;
-  CopyExampleFrame(folder);
-  DialogRecorder dialogs;
-  TMainForm &form = session.Form();
-  QVERIFY(form.OpenSystemFile(folder.File("portal.ssy")));
-  QVERIFY(form.OpenLoadFile(folder.File("portal.sla")));
+  TMainForm &form = Form();
+  OpenExample();
   form.ThIOrdnung1Click();
   QVERIFY(form.Grafik1->isEnabled());
   form.Grafik1->trigger();
@@ -89,13 +106,8 @@ void GraphFormTest::grafikOpensTheFirstViewWithItsButtons() {
 }
 
 void GraphFormTest::popupItemsOpenWindowsOnTheirViews() {
-  FormsSession session;
-  TempFolder folder;
-  CopyExampleFrame(folder);
-  DialogRecorder dialogs;
-  TMainForm &form = session.Form();
-  QVERIFY(form.OpenSystemFile(folder.File("portal.ssy")));
-  QVERIFY(form.OpenLoadFile(folder.File("portal.sla")));
+  TMainForm &form = Form();
+  OpenExample();
   form.ThIIOrdnung1Click();
   form.PopupMenu1Popup();
   const QList<QAction *> items = form.PopupMenu1->actions();
@@ -118,11 +130,8 @@ void GraphFormTest::popupItemsOpenWindowsOnTheirViews() {
 }
 
 void GraphFormTest::batchCommandsSetLayersAndTabs() {
-  FormsSession session;
-  TempFolder folder;
-  CopyExampleFrame(folder);
-  DialogRecorder dialogs;
-  TMainForm &form = session.Form();
+  TMainForm &form = Form();
+  const TempFolder &folder = *folder_;
   // The tabs of the first order from the start, so that SOLVEI keeps them.
   Solutions.AnalysisFlags = 0;
   const std::string batch = folder.File("run.bat");
@@ -137,7 +146,7 @@ void GraphFormTest::batchCommandsSetLayersAndTabs() {
   QCOMPARE(windows.size(), std::size_t(1));
   GraphWindow &state = windows[0]->State();
   // The run's window starts without geometry, loads and deformed shape.
-  QCOMPARE(state.Layers, Bits({1, 10, 11, 13}));
+  QCOMPARE(state.Layers, LayersOf({1, 10, 11, 13}));
   QCOMPARE(state.TabIndex, 0);
 
   TempFolder::Store(batch, "SETGRAPHTAB=4\nSETGRAPHTAB=99\nSETGRAPHTAB=-1\n");
@@ -148,15 +157,14 @@ void GraphFormTest::batchCommandsSetLayersAndTabs() {
   QCOMPARE(second.TabIndex, 4);
   QCOMPARE(windows[1]->TabControl2->currentIndex(), 4);
   QCOMPARE(windows[1]->windowTitle(), QString("Biegemoment"));
-  QCOMPARE(second.Layers, Bits({3, 6, 11, 13}));
+  QCOMPARE(second.Layers, LayersOf({3, 6, 11, 13}));
   QVERIFY(second.Display.HasExtent());
-  QVERIFY(dialogs.Messages().empty());
+  QVERIFY(dialogs_->Messages().empty());
 }
 
 void GraphFormTest::runGoesOnWhenItsWindowWasClosed() {
-  FormsSession session;
-  TempFolder folder;
-  TMainForm &form = session.Form();
+  TMainForm &form = Form();
+  const TempFolder &folder = *folder_;
   int boxes = 0;
   // The user closes the graph window while the first message box waits.
   ScopedDialogAnswerer answerer([&](const DialogRequest &) {
@@ -175,13 +183,9 @@ void GraphFormTest::runGoesOnWhenItsWindowWasClosed() {
 }
 
 void GraphFormTest::rightClickZoomsOutAndOpensNoPopup() {
-  FormsSession session;
-  TempFolder folder;
-  CopyExampleFrame(folder);
-  DialogRecorder dialogs;
-  TMainForm &form = session.Form();
+  TMainForm &form = Form();
   form.show();
-  QVERIFY(form.OpenSystemFile(folder.File("portal.ssy")));
+  QVERIFY(form.OpenSystemFile(folder_->File("portal.ssy")));
   TGraphForm *graph = form.NewGraphWindow();
   const Box2D before = graph->State().ViewBox;
   QTest::mouseClick(graph->PaintBox1, Qt::RightButton, {}, QPoint(50, 50));
