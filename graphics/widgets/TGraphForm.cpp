@@ -79,11 +79,13 @@ protected:
   void mouseReleaseEvent(QMouseEvent *event) override {
     Guarded([&] { Form.PaintBox1MouseUp(event); });
   }
+  // The press of the second click still counts as a press; only a double
+  // click of the left button zooms in.
   void mouseDoubleClickEvent(QMouseEvent *event) override {
-    // The press of the second click still counts as a press.
     Guarded([&] {
       Form.PaintBox1MouseDown(event);
-      Form.PaintBox1DblClick();
+      if (event->button() == Qt::LeftButton)
+        Form.PaintBox1DblClick();
     });
   }
 
@@ -345,9 +347,11 @@ void TGraphForm::PaintBox1MouseMove(QMouseEvent *event) {
   Window->MouseMove(ToPixel(event->pos()), PaintBox1->width(), PaintBox1->height());
 }
 
+// The gesture ends where the button is released.
 void TGraphForm::PaintBox1MouseUp(QMouseEvent *event) {
   if (event->button() != Qt::LeftButton)
     return;
+  Window->MouseMove(ToPixel(event->pos()), PaintBox1->width(), PaintBox1->height());
   if (Window->MouseUp(PaintBox1->width(), PaintBox1->height()))
     ZoomFinished();
 }

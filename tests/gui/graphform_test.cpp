@@ -41,6 +41,7 @@ private slots:
   void batchCommandsSetLayersAndTabs();
   void runGoesOnWhenItsWindowWasClosed();
   void rightClickZoomsOutAndOpensNoPopup();
+  void modeButtonsMouseGesturesAndFocusLoss();
   void init();
   void cleanup();
 
@@ -193,6 +194,57 @@ void GraphFormTest::rightClickZoomsOutAndOpensNoPopup() {
   QVERIFY(qFuzzyCompare(after.xmax - after.xmin, 1.2 * (before.xmax - before.xmin)));
   QVERIFY(!form.PopupMenu1->isVisible());
   QCOMPARE(graph->State().KeepView, 1);
+}
+
+void GraphFormTest::modeButtonsMouseGesturesAndFocusLoss() {
+  TMainForm &form = Form();
+  form.show();
+  OpenExample();
+  TGraphForm *graph = form.NewGraphWindow();
+  QVERIFY(QTest::qWaitForWindowExposed(graph));
+  GraphWindow &state = graph->State();
+  graph->ToolButton2->click();
+  QVERIFY(!graph->ToolButton4->isChecked());
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::CrossCursor);
+  QCOMPARE(state.MouseMode, int(kMouseZoomArmed));
+
+  // A dragged rectangle becomes the view; "Auschnitt" is used once.
+  const Box2D all = state.ViewBox;
+  QTest::mousePress(graph->PaintBox1, Qt::LeftButton, {}, QPoint(100, 100));
+  QVERIFY(state.RubberBand());
+  QTest::mouseRelease(graph->PaintBox1, Qt::LeftButton, {}, QPoint(200, 180));
+  QVERIFY(!graph->ToolButton2->isChecked());
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::ArrowCursor);
+  QCOMPARE(state.MouseMode, int(kMouseIdle));
+  QCOMPARE(state.KeepView, 1);
+  QVERIFY(state.ViewBox.xmax - state.ViewBox.xmin < 0.5 * (all.xmax - all.xmin));
+
+  // "Verschieben", then a drag moves the view; a double click zooms in.
+  graph->ToolButton4->click();
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::SizeAllCursor);
+  const Box2D zoomed = state.ViewBox;
+  QTest::mousePress(graph->PaintBox1, Qt::LeftButton, {}, QPoint(100, 100));
+  QTest::mouseRelease(graph->PaintBox1, Qt::LeftButton, {}, QPoint(150, 100));
+  QVERIFY(state.ViewBox.xmin < zoomed.xmin);
+  QCOMPARE(state.MouseMode, int(kMousePanArmed));
+  const double width = state.ViewBox.xmax - state.ViewBox.xmin;
+  QTest::mouseDClick(graph->PaintBox1, Qt::LeftButton, {}, QPoint(60, 60));
+  QVERIFY(qFuzzyCompare(state.ViewBox.xmax - state.ViewBox.xmin, 0.8 * width));
+
+  // "Alles zeigen" fits the drawing again.
+  graph->ToolButton3->click();
+  QCOMPARE(state.KeepView, 0);
+  QCOMPARE(state.ViewBox.xmax, state.Display.BoundingBox().xmax);
+
+  // The focus leaving for another window makes the next rebuild refit.
+  state.KeepView = 1;
+  QApplication::setActiveWindow(&form);
+  graph->CSpinEdit1->setFocus();
+  QTRY_VERIFY(graph->CSpinEdit1->hasFocus());
+  QLineEdit elsewhere;
+  form.MdiArea->addSubWindow(&elsewhere)->show();
+  elsewhere.setFocus();
+  QTRY_COMPARE(state.KeepView, 0);
 }
 
 QTEST_MAIN(GraphFormTest)
