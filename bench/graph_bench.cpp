@@ -8,6 +8,7 @@
 #include "analysis/SolveStep.h"
 #include "bench/FrameGenerator.h"
 #include "graphics/core/GraphWindow.h"
+#include "graphics/widgets/BatchedPainterCanvas.h"
 #include "graphics/widgets/QPainterCanvas.h"
 
 #include <QImage>
@@ -49,21 +50,52 @@ std::string LoadAverage() {
   return one + " " + five + " " + fifteen;
 }
 
+// A canvas that draws nothing: the replay's own share of the time.
+class NullCanvas : public TCanvas {
+public:
+  void SetPenColor(TColor) override {}
+  void SetPenWidth(int) override {}
+  void SetBrushColor(TColor) override {}
+  void MoveTo(int, int) override {}
+  void LineTo(int, int) override {}
+  void Polygon(const TPoint *, int) override {}
+  TRect ClipRect() const override { return {0, 0, kImageWidth, kImageHeight}; }
+};
+
+// The batched canvas with every pen one pixel wide: how much of the replay
+// the wide pens (beams, diagrams and texts scale with the view) cost.
+class ThinPenCanvas : public BatchedPainterCanvas {
+public:
+  using BatchedPainterCanvas::BatchedPainterCanvas;
+  void SetPenWidth(int) override { BatchedPainterCanvas::SetPenWidth(0); }
+};
+
+template <class Canvas>
+double Replay(GraphWindow &window, QImage &image, const TViewTransform &transform) {
+  return MedianMilliseconds(
+      [&] {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        window.Display.Paint(canvas, transform);
+      },
+      [&] { image.fill(Qt::white); });
+}
+
 void Measure(GraphWindow &window, const char *label) {
   QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
   const double rebuild = MedianMilliseconds([&] { window.Rebuild(); }, [] {});
   const TViewTransform transform = window.ViewTransform(kImageWidth, kImageHeight);
-  const double replay = MedianMilliseconds(
-      [&] {
-        QPainter painter(&image);
-        QPainterCanvas canvas(painter);
-        window.Display.Paint(canvas, transform);
-      },
-      [&] { image.fill(Qt::white); });
-  std::printf("%s\n  rebuild %8.2f ms   replay %8.2f ms   %d records, %.1f MB stream, "
-              "%.0f records/ms replayed\n",
-              label, rebuild, replay, window.Display.RecordCount(),
-              window.Display.Count() / (1024.0 * 1024.0), window.Display.RecordCount() / replay);
+  NullCanvas null;
+  const double decode = MedianMilliseconds([&] { window.Display.Paint(null, transform); }, [] {});
+  const double single = Replay<QPainterCanvas>(window, image, transform);
+  const double batched = Replay<BatchedPainterCanvas>(window, image, transform);
+  const double thin = Replay<ThinPenCanvas>(window, image, transform);
+  const int records = window.Display.RecordCount();
+  std::printf("%s\n  %d records, %.1f MB stream\n  rebuild %9.2f ms\n"
+              "  replay  %9.2f ms line by line (%.0f records/ms), %.2f ms batched per pen "
+              "(%.0f records/ms), %.2f ms without drawing, %.2f ms batched with one-pixel pens\n",
+              label, records, window.Display.Count() / (1024.0 * 1024.0), rebuild, single,
+              records / single, batched, records / batched, decode, thin);
 }
 
 } // namespace

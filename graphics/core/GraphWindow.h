@@ -12,6 +12,7 @@
 #include "model/Geometry2D.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 struct ResultSetEntry;
@@ -40,6 +41,14 @@ constexpr int kLastLayer = 13;
 using LayerBits = std::uint16_t;
 // False for k outside 0 .. 15.
 bool HasLayer(LayerBits layers, int k);
+// The word with the bits of the given layers (1 .. 13) set.
+constexpr LayerBits LayersOf(std::initializer_list<int> layers) {
+  LayerBits bits = 0;
+  for (int k : layers)
+    if (k >= kFirstLayer && k <= kLastLayer)
+      bits |= static_cast<LayerBits>(1u << k);
+  return bits;
+}
 
 // Number of evaluation points along a beam that the internal-force diagrams
 // use; shared by every graph window, written by any of them.

@@ -1,9 +1,9 @@
 #include "graphics/widgets/TGraphForm.h"
 
 #include "analysis/ResultSets.h"
+#include "graphics/widgets/BatchedPainterCanvas.h"
 #include "graphics/widgets/GraphToolIcons.h"
 #include "graphics/widgets/PictureExport.h"
-#include "graphics/widgets/QPainterCanvas.h"
 #include "model/Upcalls.h"
 #include "platform/EventGuard.h"
 #include "platform/UserMessage.h"
@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kWindowWidth = 766;
 constexpr int kWindowHeight = 496;
-constexpr int kSpinWidth = 58;
+constexpr int kSpinWidth = 50;
 // The five scale spin edits: step 10, start 100, no bounds.
 constexpr int kScaleStep = 10;
 constexpr int kScaleStart = 100;
@@ -81,11 +81,13 @@ protected:
   void mouseReleaseEvent(QMouseEvent *event) override {
     Guarded([&] { Form.PaintBox1MouseUp(event); });
   }
+  // The press of the second click still counts as a press; only a double
+  // click of the left button zooms in.
   void mouseDoubleClickEvent(QMouseEvent *event) override {
-    // The press of the second click still counts as a press.
     Guarded([&] {
       Form.PaintBox1MouseDown(event);
-      Form.PaintBox1DblClick();
+      if (event->button() == Qt::LeftButton)
+        Form.PaintBox1DblClick();
     });
   }
 
@@ -260,12 +262,7 @@ void TGraphForm::TabControl2Change() {
 // "Auschnitt": a zoom window, used once.
 void TGraphForm::ToolButton2Click() {
   Window->ZoomButton(ToolButton2->isChecked());
-  if (ToolButton2->isChecked()) {
-    PaintBox1->setCursor(Qt::CrossCursor);
-    ToolButton4->setChecked(false);
-  } else {
-    PaintBox1->unsetCursor();
-  }
+  ModeButtonClicked(ToolButton2, ToolButton4, Qt::CrossCursor);
 }
 
 void TGraphForm::ToolButton3Click() {
@@ -275,9 +272,15 @@ void TGraphForm::ToolButton3Click() {
 // "Verschieben": the left button pans.
 void TGraphForm::ToolButton4Click() {
   Window->PanButton(ToolButton4->isChecked());
-  if (ToolButton4->isChecked()) {
-    PaintBox1->setCursor(Qt::SizeAllCursor);
-    ToolButton2->setChecked(false);
+  ModeButtonClicked(ToolButton4, ToolButton2, Qt::SizeAllCursor);
+}
+
+// A mode button pressed shows its cursor and releases the other one.
+void TGraphForm::ModeButtonClicked(QToolButton *button, QToolButton *other,
+                                   Qt::CursorShape cursor) {
+  if (button->isChecked()) {
+    PaintBox1->setCursor(cursor);
+    other->setChecked(false);
   } else {
     PaintBox1->unsetCursor();
   }
@@ -364,8 +367,10 @@ void TGraphForm::PaintBox1Paint(QPaintEvent *event) {
   QPainter painter(PaintBox1);
   painter.setClipRect(event->rect());
   const TViewTransform transform = Window->ViewTransform(PaintBox1->width(), PaintBox1->height());
-  QPainterCanvas canvas(painter);
-  Window->Display.Paint(canvas, transform);
+  {
+    BatchedPainterCanvas canvas(painter);
+    Window->Display.Paint(canvas, transform);
+  }
   if (!Window->RubberBand())
     return;
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -384,9 +389,11 @@ void TGraphForm::PaintBox1MouseMove(QMouseEvent *event) {
   Window->MouseMove(ToPixel(event->pos()), PaintBox1->width(), PaintBox1->height());
 }
 
+// The gesture ends where the button is released.
 void TGraphForm::PaintBox1MouseUp(QMouseEvent *event) {
   if (event->button() != Qt::LeftButton)
     return;
+  Window->MouseMove(ToPixel(event->pos()), PaintBox1->width(), PaintBox1->height());
   if (Window->MouseUp(PaintBox1->width(), PaintBox1->height()))
     ZoomFinished();
 }

@@ -68,6 +68,7 @@ private:
   QSpinBox *AddSpinEdit(const char *name, const char *hint, int minimum, int maximum, int step,
                         int value, void (TGraphForm::*change)(int), int doubleClickValue);
   void CreateLayerButtons();
+  void ModeButtonClicked(QToolButton *button, QToolButton *other, Qt::CursorShape cursor);
   void CSpinEdit1Change(int value);
   void CSpinEdit2Change(int value);
   void CSpinEdit3Change(int value);

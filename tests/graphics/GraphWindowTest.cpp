@@ -1,12 +1,8 @@
 // The graph window's state: tabs and layers, the zoom and pan gestures with
 // their KeepView transitions, the model-change messages, and the faults of
 // empty drawings, unusable scales and clicks taken for zoom windows.
-#include "graphics/core/GraphWindow.h"
-#include "analysis/Drivers.h"
 #include "analysis/ResultSets.h"
-#include "analysis/RowsInUse.h"
-#include "analysis/SolveStep.h"
-#include "tests/support/FrameFixture.h"
+#include "tests/support/GraphFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -28,13 +24,6 @@ public:
   void Invalidate() override { ++invalidations; }
 };
 
-LayerBits Bits(std::initializer_list<int> layers) {
-  LayerBits bits = 0;
-  for (int k : layers)
-    bits |= static_cast<LayerBits>(1u << k);
-  return bits;
-}
-
 void ExpectBox(const Box2D &actual, const Box2D &expected) {
   EXPECT_DOUBLE_EQ(actual.xmin, expected.xmin);
   EXPECT_DOUBLE_EQ(actual.ymin, expected.ymin);
@@ -45,30 +34,8 @@ void ExpectBox(const Box2D &actual, const Box2D &expected) {
 // The paint box of the tests, in pixels.
 constexpr int kWidth = 600, kHeight = 400;
 
-class GraphWindowTest : public FrameTest {
+class GraphWindowTest : public GraphTest {
 protected:
-  void SetUp() override {
-    FrameTest::SetUp();
-    EvaluationPoints = kInitialEvaluationPoints;
-  }
-  void TearDown() override {
-    EvaluationPoints = kInitialEvaluationPoints;
-    FrameTest::TearDown();
-  }
-  // A clamped portal 6 wide and 4 high under a load on its girder, solved
-  // by first-order theory.
-  static void SolvedPortal() {
-    Material(1, 2.1e8, 1e-4, 100);
-    Node(1, 0, 4, 1, 1, 1);
-    Node(2, 0, 0);
-    Node(3, 6, 0);
-    Node(4, 6, 4, 1, 1, 1);
-    Beam(1, 1, 2);
-    Beam(2, 2, 3);
-    Beam(3, 3, 4);
-    BeamLoad(1, 2, 2, kGlobalAxes, 0, 0, 10, 10);
-    ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
-  }
   // A zoom window from pixel a to pixel b.
   static bool ZoomWindow(GraphWindow &w, PixelPoint a, PixelPoint b) {
     w.ZoomButton(true);
@@ -81,10 +48,10 @@ protected:
 };
 
 TEST_F(GraphWindowTest, NewWindowShowsTheGeometryWithLoadsFittedToTheDrawing) {
-  SolvedPortal();
+  SolvedClampedPortal();
   GraphWindow w(&view);
   w.Open();
-  EXPECT_EQ(w.Layers, Bits({3, 6, 7, 11, 13}));
+  EXPECT_EQ(w.Layers, LayersOf({3, 6, 7, 11, 13}));
   EXPECT_EQ(w.TabCount(), 5);
   EXPECT_EQ(view.caption, "Geometrie");
   EXPECT_TRUE(view.loadButton);
@@ -97,21 +64,21 @@ TEST_F(GraphWindowTest, NewWindowShowsTheGeometryWithLoadsFittedToTheDrawing) {
 }
 
 TEST_F(GraphWindowTest, TabChangesSetTheirLayersAndFollowTheAnalysisKind) {
-  SolvedPortal();
+  SolvedClampedPortal();
   GraphWindow w(&view);
   w.Open();
   ASSERT_TRUE(w.SelectTab(4));
   w.TabChange();
-  EXPECT_EQ(w.Layers, Bits({3, 6, 11, 13}));
+  EXPECT_EQ(w.Layers, LayersOf({3, 6, 11, 13}));
   EXPECT_FALSE(view.loadButton);
   EXPECT_EQ(view.caption, "Biegemoment");
   w.SelectTab(1);
   w.TabChange();
-  EXPECT_EQ(w.Layers, Bits({3, 4, 6, 11, 13}));
+  EXPECT_EQ(w.Layers, LayersOf({3, 4, 6, 11, 13}));
   w.SetLayer(kLayerDeterminant, true);
   w.SelectTab(0);
   w.TabChange();
-  EXPECT_EQ(w.Layers, Bits({3, 6, 7, 11, 13}));
+  EXPECT_EQ(w.Layers, LayersOf({3, 6, 7, 11, 13}));
   EXPECT_TRUE(view.loadButton);
 
   // Tabs outside the table: nothing selected, kind 0, component 0, no name.
@@ -139,7 +106,7 @@ TEST_F(GraphWindowTest, TabChangesSetTheirLayersAndFollowTheAnalysisKind) {
 }
 
 TEST_F(GraphWindowTest, MouseModesFollowTheButtonsAndGestures) {
-  SolvedPortal();
+  SolvedClampedPortal();
   GraphWindow w(&view);
   w.Open();
   w.PanButton(true);
@@ -190,7 +157,7 @@ TEST_F(GraphWindowTest, MouseModesFollowTheButtonsAndGestures) {
 }
 
 TEST_F(GraphWindowTest, KeepViewDecidesWhetherARebuildRefits) {
-  SolvedPortal();
+  SolvedClampedPortal();
   GraphWindow w(&view);
   w.Open();
   ASSERT_TRUE(ZoomWindow(w, {100, 100}, {200, 200}));
@@ -233,7 +200,7 @@ TEST_F(GraphWindowTest, EmptyDrawingsUnusableScalesAndClicksLeaveTheView) {
   EXPECT_FALSE(empty.Display.HasExtent());
   ExpectBox(empty.ViewBox, {0, 0, 0, 0});
 
-  SolvedPortal();
+  SolvedClampedPortal();
   GraphWindow w(&view);
   w.Open();
   const Box2D fitted = w.ViewBox;

@@ -3,15 +3,13 @@
 // diagrams after each kind of analysis against the result queries, the
 // evaluation-point and segment counts, and the determinant plot.
 #include "graphics/core/ResultDrawing.h"
-#include "analysis/Drivers.h"
 #include "analysis/ResultSets.h"
 #include "analysis/RowsInUse.h"
-#include "analysis/SolveStep.h"
 #include "graphics/core/Settings.h"
 #include "model/Commonfkc.h"
 #include "model/GeometryQueries.h"
 #include "model/ModelFiles.h"
-#include "tests/support/FrameFixture.h"
+#include "tests/support/GraphFixture.h"
 #include "tests/support/ObservedTexts.h"
 #include "tests/support/PaintRecords.h"
 
@@ -73,16 +71,8 @@ int ElementCount(const BeamRecord &beam) {
   return n;
 }
 
-class ResultDrawingTest : public FrameTest {
+class ResultDrawingTest : public GraphTest {
 protected:
-  void SetUp() override {
-    FrameTest::SetUp();
-    EvaluationPoints = kInitialEvaluationPoints;
-  }
-  void TearDown() override {
-    EvaluationPoints = kInitialEvaluationPoints;
-    FrameTest::TearDown();
-  }
   // The diagram of tab into a fresh list, with the given layers.
   void Diagram(int tab, LayerBits layers) {
     window.Open();
@@ -158,7 +148,7 @@ protected:
     const float L = GraphWindow::ReferenceLength();
     display.Reset();
     ObservedTexts log(display);
-    DrawCurrentDiagram(window, L, display, (1u << kLayerValues) | (1u << kLayerExtrema), tab);
+    DrawCurrentDiagram(window, L, display, LayersOf({kLayerValues, kLayerExtrema}), tab);
     labels = log.texts;
     diagram.Reset();
     DrawCurrentDiagram(window, L, diagram, 0, tab);
@@ -170,16 +160,7 @@ protected:
 };
 
 TEST_F(ResultDrawingTest, ClampedPortalMomentsAgreeWithTheClosedForm) {
-  Material(1, 2.1e8, 1e-4, 100);
-  Node(1, 0, 4, 1, 1, 1);
-  Node(2, 0, 0);
-  Node(3, 6, 0);
-  Node(4, 6, 4, 1, 1, 1);
-  Beam(1, 1, 2);
-  Beam(2, 2, 3);
-  Beam(3, 3, 4);
-  BeamLoad(1, 2, 2, kGlobalAxes, 0, 0, 10, 10);
-  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  SolvedClampedPortal();
   DrawFunctionTab(4);
   std::vector<std::string> texts;
   for (const TextPlacement &t : labels)
@@ -248,7 +229,7 @@ TEST_F(ResultDrawingTest, ExampleDiagramsReadTheResultQueries) {
   const double L = GraphWindow::ReferenceLength();
   display.Reset();
   ObservedTexts log(display);
-  DrawDeformedShape(window, L, display, 1u << kLayerValues);
+  DrawDeformedShape(window, L, display, LayersOf({kLayerValues}));
   const double k =
       Grafikeinstellung.Ergebnisse.Verformungen.Skalierung * L / MaxDisplacement(Solutions);
   std::vector<std::string> expected;
@@ -346,13 +327,13 @@ TEST_F(ResultDrawingTest, ReactionsAndSmallLabelsAreLeftOutAsTheyVanish) {
   ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
   window.Open();
   ObservedTexts log(display);
-  DrawReactions(window, 10.0, display, 1u << kLayerValues);
+  DrawReactions(window, 10.0, display, LayersOf({kLayerValues}));
   const std::vector<std::string> reactions = log.Strings();
   EXPECT_EQ(std::count(reactions.begin(), reactions.end(), "10"), 1);
   // The moment diagram is constant: two end labels, no extremum.
   log.texts.clear();
   display.Reset();
-  DrawCurrentDiagram(window, 10.0, display, (1u << kLayerValues) | (1u << kLayerExtrema), 4);
+  DrawCurrentDiagram(window, 10.0, display, LayersOf({kLayerValues, kLayerExtrema}), 4);
   EXPECT_EQ(log.Strings().size(), 2u);
   // A value below 1e-10 of the largest draws no label.
   log.texts.clear();

@@ -27,13 +27,6 @@ std::size_t Polygons(const PaintContainer &pc) {
   return n;
 }
 
-LayerBits Bits(std::initializer_list<int> layers) {
-  LayerBits bits = 0;
-  for (int k : layers)
-    bits |= static_cast<LayerBits>(1u << k);
-  return bits;
-}
-
 class StructureDrawingTest : public FrameTest {
 protected:
   void SetUp() override {
@@ -96,7 +89,7 @@ TEST_F(StructureDrawingTest, SpringsHangEvenlyAlongBeddedBeams) {
   Beams.At(0).material = 2;
   display.Reset();
   ObservedTexts log(display);
-  DrawBeams(window, kL, display, Bits({kLayerMaterialNumbers}));
+  DrawBeams(window, kL, display, LayersOf({kLayerMaterialNumbers}));
   EXPECT_EQ(Lines(display), 1u);
   EXPECT_TRUE(log.texts.empty());
 }
@@ -134,7 +127,7 @@ TEST_F(StructureDrawingTest, HingesStayOnTheirBeamsAndNeverBecomeNaN) {
                                        kLineRecord, kLineRecord, kPolygonRecord}));
   display.Reset();
   ObservedTexts log(display);
-  DrawHinges(window, kL, display, Bits({kLayerHingeNumbers}));
+  DrawHinges(window, kL, display, LayersOf({kLayerHingeNumbers}));
   EXPECT_EQ(log.Strings(), (std::vector<std::string>{"1", "2", "3"}));
   EXPECT_NEAR(log.texts[0].anchor.x, 0.5 * G, 1e-12);
 
@@ -164,11 +157,11 @@ TEST_F(StructureDrawingTest, NumbersAndLabelsAreRowNumbersOfRowsInUse) {
   Beam(3, 3, 4, 1);
   Beam(4, 3, 3, 1); // both ends at one node: nothing at all
   ObservedTexts log(display);
-  DrawNodes(window, kL, display, Bits({kLayerNodeNumbers}));
+  DrawNodes(window, kL, display, LayersOf({kLayerNodeNumbers}));
   EXPECT_EQ(log.Strings(), (std::vector<std::string>{"1", "3", "4"}));
   EXPECT_EQ(log.texts[0].alignment, 4 + 16);
   log.texts.clear();
-  DrawBeams(window, kL, display, Bits({kLayerBeamNumbers, kLayerMaterialNumbers}));
+  DrawBeams(window, kL, display, LayersOf({kLayerBeamNumbers, kLayerMaterialNumbers}));
   EXPECT_EQ(log.Strings(), (std::vector<std::string>{"S2", "M3", "S3", "M1"}));
   // The beam number sits at mid-span along the beam, turned with it.
   EXPECT_DOUBLE_EQ(log.texts[0].anchor.x, 2.0);

@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QtTest>
+#include <optional>
 
 namespace {
 
@@ -28,13 +29,6 @@ std::vector<TGraphForm *> GraphWindows(TMainForm &form) {
     if (auto *graph = qobject_cast<TGraphForm *>(child->widget()))
       windows.push_back(graph);
   return windows;
-}
-
-LayerBits Bits(std::initializer_list<int> layers) {
-  LayerBits bits = 0;
-  for (int k : layers)
-    bits |= static_cast<LayerBits>(1u << k);
-  return bits;
 }
 
 } // namespace
@@ -47,16 +41,40 @@ private slots:
   void batchCommandsSetLayersAndTabs();
   void runGoesOnWhenItsWindowWasClosed();
   void rightClickZoomsOutAndOpensNoPopup();
+  void modeButtonsMouseGesturesAndFocusLoss();
+  void init();
+  void cleanup();
+
+private:
+  // The example frame read into the tables.
+  void OpenExample();
+  TMainForm &Form() { return session_->Form(); }
+  std::optional<FormsSession> session_;
+  std::optional<TempFolder> folder_;
+  std::optional<DialogRecorder> dialogs_;
 };
 
+void GraphFormTest::init() {
+  session_.emplace();
+  folder_.emplace();
+  dialogs_.emplace();
+  CopyExampleFrame(*folder_);
+}
+
+void GraphFormTest::cleanup() {
+  dialogs_.reset();
+  session_.reset();
+  folder_.reset();
+}
+
+void GraphFormTest::OpenExample() {
+  QVERIFY(Form().OpenSystemFile(folder_->File("portal.ssy")));
+  QVERIFY(Form().OpenLoadFile(folder_->File("portal.sla")));
+}
+
 void GraphFormTest::grafikOpensTheFirstViewWithItsButtons() {
-  FormsSession session;
-  TempFolder folder;
-  CopyExampleFrame(folder);
-  DialogRecorder dialogs;
-  TMainForm &form = session.Form();
-  QVERIFY(form.OpenSystemFile(folder.File("portal.ssy")));
-  QVERIFY(form.OpenLoadFile(folder.File("portal.sla")));
+  TMainForm &form = Form();
+  OpenExample();
   form.ThIOrdnung1Click();
   QVERIFY(form.Grafik1->isEnabled());
   form.Grafik1->trigger();
@@ -89,13 +107,8 @@ void GraphFormTest::grafikOpensTheFirstViewWithItsButtons() {
 }
 
 void GraphFormTest::popupItemsOpenWindowsOnTheirViews() {
-  FormsSession session;
-  TempFolder folder;
-  CopyExampleFrame(folder);
-  DialogRecorder dialogs;
-  TMainForm &form = session.Form();
-  QVERIFY(form.OpenSystemFile(folder.File("portal.ssy")));
-  QVERIFY(form.OpenLoadFile(folder.File("portal.sla")));
+  TMainForm &form = Form();
+  OpenExample();
   form.ThIIOrdnung1Click();
   form.PopupMenu1Popup();
   const QList<QAction *> items = form.PopupMenu1->actions();
@@ -118,11 +131,8 @@ void GraphFormTest::popupItemsOpenWindowsOnTheirViews() {
 }
 
 void GraphFormTest::batchCommandsSetLayersAndTabs() {
-  FormsSession session;
-  TempFolder folder;
-  CopyExampleFrame(folder);
-  DialogRecorder dialogs;
-  TMainForm &form = session.Form();
+  TMainForm &form = Form();
+  const TempFolder &folder = *folder_;
   // The tabs of the first order from the start, so that SOLVEI keeps them.
   Solutions.AnalysisFlags = 0;
   const std::string batch = folder.File("run.bat");
@@ -137,7 +147,7 @@ void GraphFormTest::batchCommandsSetLayersAndTabs() {
   QCOMPARE(windows.size(), std::size_t(1));
   GraphWindow &state = windows[0]->State();
   // The run's window starts without geometry, loads and deformed shape.
-  QCOMPARE(state.Layers, Bits({1, 10, 11, 13}));
+  QCOMPARE(state.Layers, LayersOf({1, 10, 11, 13}));
   QCOMPARE(state.TabIndex, 0);
 
   TempFolder::Store(batch, "SETGRAPHTAB=4\nSETGRAPHTAB=99\nSETGRAPHTAB=-1\n");
@@ -148,15 +158,14 @@ void GraphFormTest::batchCommandsSetLayersAndTabs() {
   QCOMPARE(second.TabIndex, 4);
   QCOMPARE(windows[1]->TabControl2->currentIndex(), 4);
   QCOMPARE(windows[1]->windowTitle(), QString("Biegemoment"));
-  QCOMPARE(second.Layers, Bits({3, 6, 11, 13}));
+  QCOMPARE(second.Layers, LayersOf({3, 6, 11, 13}));
   QVERIFY(second.Display.HasExtent());
-  QVERIFY(dialogs.Messages().empty());
+  QVERIFY(dialogs_->Messages().empty());
 }
 
 void GraphFormTest::runGoesOnWhenItsWindowWasClosed() {
-  FormsSession session;
-  TempFolder folder;
-  TMainForm &form = session.Form();
+  TMainForm &form = Form();
+  const TempFolder &folder = *folder_;
   int boxes = 0;
   // The user closes the graph window while the first message box waits.
   ScopedDialogAnswerer answerer([&](const DialogRequest &) {
@@ -175,13 +184,9 @@ void GraphFormTest::runGoesOnWhenItsWindowWasClosed() {
 }
 
 void GraphFormTest::rightClickZoomsOutAndOpensNoPopup() {
-  FormsSession session;
-  TempFolder folder;
-  CopyExampleFrame(folder);
-  DialogRecorder dialogs;
-  TMainForm &form = session.Form();
+  TMainForm &form = Form();
   form.show();
-  QVERIFY(form.OpenSystemFile(folder.File("portal.ssy")));
+  QVERIFY(form.OpenSystemFile(folder_->File("portal.ssy")));
   TGraphForm *graph = form.NewGraphWindow();
   const Box2D before = graph->State().ViewBox;
   QTest::mouseClick(graph->PaintBox1, Qt::RightButton, {}, QPoint(50, 50));
@@ -189,6 +194,57 @@ void GraphFormTest::rightClickZoomsOutAndOpensNoPopup() {
   QVERIFY(qFuzzyCompare(after.xmax - after.xmin, 1.2 * (before.xmax - before.xmin)));
   QVERIFY(!form.PopupMenu1->isVisible());
   QCOMPARE(graph->State().KeepView, 1);
+}
+
+void GraphFormTest::modeButtonsMouseGesturesAndFocusLoss() {
+  TMainForm &form = Form();
+  form.show();
+  OpenExample();
+  TGraphForm *graph = form.NewGraphWindow();
+  QVERIFY(QTest::qWaitForWindowExposed(graph));
+  GraphWindow &state = graph->State();
+  graph->ToolButton2->click();
+  QVERIFY(!graph->ToolButton4->isChecked());
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::CrossCursor);
+  QCOMPARE(state.MouseMode, int(kMouseZoomArmed));
+
+  // A dragged rectangle becomes the view; "Auschnitt" is used once.
+  const Box2D all = state.ViewBox;
+  QTest::mousePress(graph->PaintBox1, Qt::LeftButton, {}, QPoint(100, 100));
+  QVERIFY(state.RubberBand());
+  QTest::mouseRelease(graph->PaintBox1, Qt::LeftButton, {}, QPoint(200, 180));
+  QVERIFY(!graph->ToolButton2->isChecked());
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::ArrowCursor);
+  QCOMPARE(state.MouseMode, int(kMouseIdle));
+  QCOMPARE(state.KeepView, 1);
+  QVERIFY(state.ViewBox.xmax - state.ViewBox.xmin < 0.5 * (all.xmax - all.xmin));
+
+  // "Verschieben", then a drag moves the view; a double click zooms in.
+  graph->ToolButton4->click();
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::SizeAllCursor);
+  const Box2D zoomed = state.ViewBox;
+  QTest::mousePress(graph->PaintBox1, Qt::LeftButton, {}, QPoint(100, 100));
+  QTest::mouseRelease(graph->PaintBox1, Qt::LeftButton, {}, QPoint(150, 100));
+  QVERIFY(state.ViewBox.xmin < zoomed.xmin);
+  QCOMPARE(state.MouseMode, int(kMousePanArmed));
+  const double width = state.ViewBox.xmax - state.ViewBox.xmin;
+  QTest::mouseDClick(graph->PaintBox1, Qt::LeftButton, {}, QPoint(60, 60));
+  QVERIFY(qFuzzyCompare(state.ViewBox.xmax - state.ViewBox.xmin, 0.8 * width));
+
+  // "Alles zeigen" fits the drawing again.
+  graph->ToolButton3->click();
+  QCOMPARE(state.KeepView, 0);
+  QCOMPARE(state.ViewBox.xmax, state.Display.BoundingBox().xmax);
+
+  // The focus leaving for another window makes the next rebuild refit.
+  state.KeepView = 1;
+  QApplication::setActiveWindow(&form);
+  graph->CSpinEdit1->setFocus();
+  QTRY_VERIFY(graph->CSpinEdit1->hasFocus());
+  QLineEdit elsewhere;
+  form.MdiArea->addSubWindow(&elsewhere)->show();
+  elsewhere.setFocus();
+  QTRY_COMPARE(state.KeepView, 0);
 }
 
 QTEST_MAIN(GraphFormTest)
