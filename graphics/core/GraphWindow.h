@@ -80,6 +80,9 @@ public:
   virtual void ShowCaption(const std::string &caption) = 0;
   // The picture changed: repaint the paint box.
   virtual void Invalidate() = 0;
+  // Only the rubber band of a zoom window moved, came or went; the picture
+  // below it is as it was.
+  virtual void ShowRubberBand() = 0;
 };
 
 class GraphWindow {
@@ -191,6 +194,7 @@ private:
   void FitToDrawing();
   void Draw(float L);
   void Invalidate();
+  void RubberBandChanged();
 
   GraphWindowView *View;
   // Set while a rebuild must keep ViewBox whatever KeepView says.

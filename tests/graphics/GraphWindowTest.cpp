@@ -15,6 +15,7 @@ class RecordingView : public GraphWindowView {
 public:
   int tabsShown = 0;
   int invalidations = 0;
+  int rubberBands = 0;
   bool loadButton = false;
   std::string caption;
 
@@ -22,6 +23,7 @@ public:
   void ShowLoadButton(bool down) override { loadButton = down; }
   void ShowCaption(const std::string &text) override { caption = text; }
   void Invalidate() override { ++invalidations; }
+  void ShowRubberBand() override { ++rubberBands; }
 };
 
 void ExpectBox(const Box2D &actual, const Box2D &expected) {
@@ -230,6 +232,11 @@ TEST_F(GraphWindowTest, EmptyDrawingsUnusableScalesAndClicksLeaveTheView) {
   EXPECT_FALSE(w.RubberBand());
   w.MouseDown({100, 100}, true, false);
   EXPECT_TRUE(w.RubberBand());
+  // Dragging the rubber band leaves the picture below it as it is.
+  const int invalidations = view.invalidations, bands = view.rubberBands;
+  w.MouseMove({150, 160}, kWidth, kHeight);
+  EXPECT_EQ(view.invalidations, invalidations);
+  EXPECT_EQ(view.rubberBands, bands + 1);
 }
 
 TEST_F(GraphWindowTest, ReferenceLengthSpansTheOriginAndTheStructure) {
