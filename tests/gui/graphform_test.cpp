@@ -222,7 +222,8 @@ void GraphFormTest::modeButtonsMouseGesturesAndFocusLoss() {
   QTest::mouseClick(graph->PaintBox1, Qt::RightButton, {}, QPoint(50, 50));
   QVERIFY(
       qFuzzyCompare(state.ViewBox.xmax - state.ViewBox.xmin, 1.2 * (before.xmax - before.xmin)));
-  QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(50, 50));
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(50, 50),
+                         graph->PaintBox1->mapToGlobal(QPoint(50, 50)));
   QApplication::sendEvent(graph->PaintBox1, &menu);
   QVERIFY(!form.PopupMenu1->isVisible());
   graph->ToolButton3->click();
