@@ -49,26 +49,15 @@ protected:
   RecordingView view;
 };
 
-TEST_F(GraphWindowTest, NewWindowShowsTheGeometryWithLoadsFittedToTheDrawing) {
-  SolvedClampedPortal();
-  GraphWindow w(&view);
-  w.Open();
-  EXPECT_EQ(w.Layers, LayersOf({3, 6, 7, 11, 13}));
-  EXPECT_EQ(w.TabCount(), 5);
-  EXPECT_EQ(view.caption, "Geometrie");
-  EXPECT_TRUE(view.loadButton);
-  EXPECT_EQ(w.KeepView, 1);
-  EXPECT_EQ(w.MouseMode, kMouseIdle);
-  ASSERT_TRUE(w.Display.HasExtent());
-  ExpectBox(w.ViewBox, w.Display.BoundingBox());
-  EXPECT_DOUBLE_EQ(
-      w.TextScale * w.ForceScale * w.DisplacementScale * w.LineLoadScale * w.PointLoadScale, 1.0);
-}
-
 TEST_F(GraphWindowTest, TabChangesSetTheirLayersAndFollowTheAnalysisKind) {
   SolvedClampedPortal();
   GraphWindow w(&view);
   w.Open();
+  // A new window: geometry, supports, loads, extrema and values, fitted.
+  EXPECT_EQ(w.Layers, LayersOf({3, 6, 7, 11, 13}));
+  EXPECT_EQ(view.caption, "Geometrie");
+  EXPECT_TRUE(view.loadButton);
+  ExpectBox(w.ViewBox, w.Display.BoundingBox());
   ASSERT_TRUE(w.SelectTab(4));
   w.TabChange();
   EXPECT_EQ(w.Layers, LayersOf({3, 6, 11, 13}));
