@@ -216,10 +216,8 @@ bool BatchRun::SetGraphTab(const std::string &number) {
 bool BatchRun::SaveGraphFile(const std::string &path) {
   if (!Graph)
     return true;
-  GraphWindow &window = Graph->State();
   Graph->Rebuild();
-  window.ViewBox = window.Display.BoundingBox();
-  Graph->PaintBox1->update();
+  Graph->SetViewBox(Graph->State().Display.BoundingBox());
   Graph->CopyPicture(LineHasArgument ? &path : nullptr);
   return true;
 }

@@ -75,6 +75,7 @@ void GraphWindow::MouseDown(PixelPoint at, bool left, bool right) {
     if (MouseMode == kMouseZoomArmed) {
       MouseMode = kMouseZooming;
       DragStart = DragEnd = at;
+      RubberBandChanged();
     } else if (MouseMode == kMouseIdle || MouseMode == kMousePanArmed) {
       MouseMode = kMousePanning;
       DragStart = DragEnd = at;
@@ -89,7 +90,7 @@ void GraphWindow::MouseDown(PixelPoint at, bool left, bool right) {
 void GraphWindow::MouseMove(PixelPoint at, int width, int height) {
   if (MouseMode == kMouseZooming) {
     DragEnd = at;
-    Invalidate();
+    RubberBandChanged();
   } else if (MouseMode == kMousePanning) {
     Pan(DragStart, at, width, height);
     DragStart = at;
@@ -104,7 +105,7 @@ bool GraphWindow::MouseUp(int width, int height) {
   if (MouseMode == kMouseZooming) {
     if (!ZoomToRectangle(DragStart, DragEnd, width, height)) {
       MouseMode = kMouseZoomArmed;
-      Invalidate();
+      RubberBandChanged();
       return false;
     }
     MouseMode = kMouseIdle;

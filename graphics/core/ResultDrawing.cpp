@@ -150,9 +150,10 @@ void DrawCurrentDiagram(const GraphWindow &window, double L, PaintContainer &dis
   const double factor = M > 1e-8 ? window.ForceScale * funktionen.Skalierung * L / M : 0.0;
   const int flags = (HasLayer(layers, kLayerValues) ? kEndLabels : 0) |
                     (HasLayer(layers, kLayerExtrema) ? kExtremumLabels : 0);
-  ForRowsInUse(Beams, [&](int row, const BeamRecord &) {
-    DrawResultDiagram(row, window.TextScale, c, L, factor, M, display, funktionen.Liniendicke,
-                      flags);
+  ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
+    if (HasElements(beam))
+      DrawResultDiagram(row, window.TextScale, c, L, factor, M, display, funktionen.Liniendicke,
+                        flags);
   });
 }
 

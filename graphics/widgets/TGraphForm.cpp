@@ -361,16 +361,29 @@ bool TGraphForm::CopyPicture(const std::string *fileName) {
   return ::CopyPicture(Window->Display, Window->ViewBox, fileName);
 }
 
-// Replays the list through a transform that fits ViewBox into the box; the
-// rubber band of a zoom window is drawn last, inverting what lies below.
+void TGraphForm::SetViewBox(const Box2D &box) {
+  Window->ViewBox = box;
+  Invalidate();
+}
+
+// Replays the list through a transform that fits ViewBox into the box, on
+// white; the rubber band of a zoom window is drawn last, inverting what
+// lies below.
 void TGraphForm::PaintBox1Paint(QPaintEvent *event) {
-  QPainter painter(PaintBox1);
-  painter.setClipRect(event->rect());
-  const TViewTransform transform = Window->ViewTransform(PaintBox1->width(), PaintBox1->height());
-  {
-    BatchedPainterCanvas canvas(painter);
-    Window->Display.Paint(canvas, transform);
+  const qreal ratio = PaintBox1->devicePixelRatioF();
+  const QSize pixels = PaintBox1->size() * ratio;
+  if (PictureStale || Picture.size() != pixels) {
+    Picture = QImage(pixels, QImage::Format_RGB32);
+    Picture.setDevicePixelRatio(ratio);
+    Picture.fill(Qt::white);
+    QPainter replay(&Picture);
+    BatchedPainterCanvas canvas(replay);
+    Window->Display.Paint(canvas, Window->ViewTransform(PaintBox1->width(), PaintBox1->height()));
+    PictureStale = false;
   }
+  QPainter painter(PaintBox1);
+  painter.drawImage(event->rect(), Picture,
+                    QRectF(event->rect().topLeft() * ratio, event->rect().size() * ratio));
   if (!Window->RubberBand())
     return;
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -426,5 +439,10 @@ void TGraphForm::ShowCaption(const std::string &caption) {
 }
 
 void TGraphForm::Invalidate() {
+  PictureStale = true;
+  PaintBox1->update();
+}
+
+void TGraphForm::ShowRubberBand() {
   PaintBox1->update();
 }

@@ -6,6 +6,7 @@
 // number of them can be open; each frees itself when closed.
 #include "graphics/core/GraphWindow.h"
 
+#include <QImage>
 #include <QWidget>
 #include <memory>
 
@@ -36,6 +37,8 @@ public:
   // in that file (graphics/widgets/PictureExport.h); false after the
   // message that it failed.
   bool CopyPicture(const std::string *fileName);
+  // Shows box as the view (KeepView stays as it is) and repaints.
+  void SetViewBox(const Box2D &box);
 
   QToolBar *ToolBar1;
   QToolButton *SpeedButton1, *CopyButton, *ToolButton2, *ToolButton3, *ToolButton4;
@@ -92,6 +95,11 @@ private:
   void ShowLoadButton(bool down) override;
   void ShowCaption(const std::string &caption) override;
   void Invalidate() override;
+  void ShowRubberBand() override;
 
   std::unique_ptr<GraphWindow> Window;
+  // The replayed list as last painted; stale after every change of the list
+  // or the view, so that a moving rubber band does not replay the list.
+  QImage Picture;
+  bool PictureStale = true;
 };
