@@ -43,12 +43,8 @@ std::vector<TGraphForm *> ExampleWindows(TMainForm &form, const TempFolder &fold
   return windows;
 }
 
-bool Inside(int x, int y, const std::vector<int> &clip) {
-  return x >= clip[0] && x < clip[2] && y >= clip[1] && y < clip[3];
-}
-
-// Per tile (from its clip to the restore): the clip, the texts written and
-// whether the caption and the tile frame (the last five points) lie inside.
+// Per tile: its clip, the texts written into it and whether they start
+// inside it (the title block's texts come before the first clip).
 struct TileDrawing {
   std::vector<int> clip;
   std::vector<std::string> texts;
@@ -57,21 +53,14 @@ struct TileDrawing {
 
 std::vector<TileDrawing> Tiles(const RecordingCanvas &canvas) {
   std::vector<TileDrawing> tiles;
-  std::vector<std::vector<int>> points;
   for (const CanvasCall &call : canvas.calls) {
     if (call.kind == CanvasCall::Clip) {
       tiles.push_back({call.values, {}, true});
-      points.clear();
-    } else if (tiles.empty()) {
-      continue; // the title block
-    } else if (call.kind == CanvasCall::Text) {
+    } else if (call.kind == CanvasCall::Text && !tiles.empty()) {
+      const std::vector<int> &c = tiles.back().clip;
       tiles.back().texts.push_back(call.text);
-      tiles.back().inside &= Inside(call.values[0], call.values[1], tiles.back().clip);
-    } else if (call.kind == CanvasCall::Move || call.kind == CanvasCall::LineTo) {
-      points.push_back(call.values);
-    } else if (call.kind == CanvasCall::RestoreClip && points.size() >= 5) {
-      for (auto p = points.end() - 5; p != points.end(); ++p)
-        tiles.back().inside &= Inside((*p)[0], (*p)[1], tiles.back().clip);
+      tiles.back().inside &= call.values[0] >= c[0] && call.values[0] < c[2] &&
+                             call.values[1] >= c[1] && call.values[1] < c[3];
     }
   }
   return tiles;

@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QSvgRenderer>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -32,27 +31,6 @@ void Drawing(PaintContainer &pc) {
   pc.Polygon(0xFF0000, 2.0, right, 3);
 }
 
-// The root element's attributes and the count of each element name.
-struct SvgOutline {
-  QXmlStreamAttributes root;
-  QMap<QString, int> elements;
-};
-
-SvgOutline Outline(const QByteArray &svg) {
-  SvgOutline outline;
-  QXmlStreamReader reader(svg);
-  while (!reader.atEnd()) {
-    if (reader.readNext() != QXmlStreamReader::StartElement)
-      continue;
-    if (reader.name() == QLatin1String("svg") && outline.root.isEmpty())
-      outline.root = reader.attributes();
-    ++outline.elements[reader.name().toString()];
-  }
-  if (reader.hasError())
-    qWarning() << reader.errorString();
-  return outline;
-}
-
 QByteArray ClipboardSvg() {
   const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
   return mime ? mime->data("image/svg+xml") : QByteArray();
@@ -73,13 +51,10 @@ void PictureExportTest::svgHasTheSizeAndTheElementsOfTheList() {
   const std::optional<PictureSize> size = PictureSizeOf(pc, kView);
   QVERIFY(size);
   const QByteArray svg = RenderSvg(pc, kView, *size);
-  const SvgOutline outline = Outline(svg);
-  QCOMPARE(outline.root.value("width"), QStringView(u"134.16mm"));
-  QCOMPARE(outline.root.value("height"), QStringView(u"67.08mm"));
-  QCOMPARE(outline.root.value("viewBox"), QStringView(u"0 0 447 223"));
+  QVERIFY(svg.contains("<svg width=\"134.16mm\" height=\"67.08mm\"\n viewBox=\"0 0 447 223\""));
   // Each line record is one polyline, each polygon one path.
-  QCOMPARE(outline.elements.value("polyline"), 3);
-  QCOMPARE(outline.elements.value("path"), 2);
+  QCOMPARE(svg.count("<polyline"), 3);
+  QCOMPARE(svg.count("<path"), 2);
   QVERIFY(svg.contains("points=\"20,212 20,10 \""));
   QSvgRenderer renderer(svg);
   QVERIFY(renderer.isValid());
