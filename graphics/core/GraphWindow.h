@@ -191,8 +191,8 @@ public:
   void CountPrint(int &counter);
   // UM_PRINTTILE: a window taking part whose tile number is tile draws
   // itself into the canvas's clip rectangle with its caption; any other
-  // ignores the request.  True when it drew.
-  bool PrintTile(int tile, TCanvas &canvas, double aspect) const;
+  // ignores the request.
+  void PrintTile(int tile, TCanvas &canvas, double aspect) const;
 
   PixelPoint DragStart;
   PixelPoint DragEnd;

@@ -10,9 +10,7 @@ void GraphWindow::CountPrint(int &counter) {
   ++counter;
 }
 
-bool GraphWindow::PrintTile(int tile, TCanvas &canvas, double aspect) const {
-  if (NoPrint != 0 || tile != PrintIndex)
-    return false;
-  ::PrintTile(canvas, aspect, CurrentTabName(), Display, ViewBox);
-  return true;
+void GraphWindow::PrintTile(int tile, TCanvas &canvas, double aspect) const {
+  if (NoPrint == 0 && tile == PrintIndex)
+    ::PrintTile(canvas, aspect, CurrentTabName(), Display, ViewBox);
 }

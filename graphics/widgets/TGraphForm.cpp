@@ -325,25 +325,27 @@ bool TGraphForm::event(QEvent *event) {
 }
 
 // The main window sends these synchronously; lParam points to its counter
-// (UM_COUNTPRINT) or to the tile record (UM_PRINTTILE).
-bool TGraphForm::PrintMessage(const UserMessageEvent &message) {
+// (UM_COUNTPRINT) or to the tile record (UM_PRINTTILE), and a message
+// without one is ignored.
+void TGraphForm::PrintMessage(const UserMessageEvent &message) {
   switch (message.Message) {
   case UM_COUNTPRINT:
-    Window->CountPrint(*reinterpret_cast<int *>(message.LParam));
-    return true;
-  case UM_PRINTTILE: {
-    const auto *tile = reinterpret_cast<const TileMessage *>(message.LParam);
-    Window->PrintTile(static_cast<int>(message.WParam), *tile->canvas, tile->aspect);
-    return true;
-  }
+    if (auto *counter = reinterpret_cast<int *>(message.LParam))
+      Window->CountPrint(*counter);
+    break;
+  case UM_PRINTTILE:
+    if (const auto *tile = reinterpret_cast<const TileMessage *>(message.LParam);
+        tile && tile->canvas)
+      Window->PrintTile(static_cast<int>(message.WParam), *tile->canvas, tile->aspect);
+    break;
   case UM_EXCLUDEPRINT:
     Window->ExcludeFromPrint();
-    return true;
+    break;
   case UM_INCLUDEPRINT:
     Window->IncludeInPrint();
-    return true;
+    break;
   default:
-    return false;
+    break;
   }
 }
 

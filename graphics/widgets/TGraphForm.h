@@ -79,8 +79,8 @@ private:
   void CSpinEdit5Change(int value);
   void CSpinEdit6Change(int value);
   void FocusChanged(QWidget *old, QWidget *now);
-  // The messages of the graphics printout; false for any other message.
-  bool PrintMessage(const UserMessageEvent &message);
+  // The messages of the graphics printout; any other message is left alone.
+  void PrintMessage(const UserMessageEvent &message);
 
   // The paint box's handlers.
   void PaintBox1Paint(class QPaintEvent *event);
