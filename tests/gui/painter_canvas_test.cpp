@@ -1,5 +1,6 @@
 // The QPainter canvas: the painter state each canvas call leaves, and the
 // clip rectangle it reports for the replay.
+#include "graphics/widgets/BatchedPainterCanvas.h"
 #include "graphics/widgets/QPainterCanvas.h"
 
 #include <QImage>
@@ -134,6 +135,22 @@ void PainterCanvasTest::clipsRectanglesAndText() {
   QVERIFY(ink.top() >= 50 && ink.bottom() < 50 + height && ink.left() >= 50);
   QVERIFY(std::abs(ink.right() - (50 + width)) <= 2);
   QVERIFY(green); // in the font's colour, not the pen's
+
+  // The batched canvas draws its gathered lines before a clip narrows.
+  QImage lines(100, 20, QImage::Format_RGB32);
+  lines.fill(Qt::white);
+  QPainter linePainter(&lines);
+  {
+    BatchedPainterCanvas batched(linePainter);
+    batched.MoveTo(0, 10);
+    batched.LineTo(99, 10);
+    batched.SaveClip();
+    batched.IntersectClip({0, 0, 10, 20});
+    batched.Flush();
+    batched.RestoreClip();
+  }
+  linePainter.end();
+  QCOMPARE(lines.pixelColor(90, 10), QColor(Qt::black));
 }
 
 QTEST_MAIN(PainterCanvasTest)
