@@ -16,16 +16,18 @@
 
 namespace {
 
-// A flag 0 (node 2 stays free), a missing word, a word of any length, a
-// short line after a long one, both ends released (beam 1) and the three
-// releases of a start (beam 2), a missing thickness, A before I.
-const std::string kSystem = "KN5\nSN2\nQN2\n"
+// A flag 0 (node 2 and beam 2 stay free, the releases of beam 2 add no
+// hinge), a missing word, a word of any length, a short line after a long
+// one, both ends released (beam 1) and the three releases of a start
+// (beam 3), a missing thickness, A before I.
+const std::string kSystem = "KN5\nSN3\nQN2\n"
                             "KO1 0.0 0.0 J J J\n"
                             "KO0 9.0 9.0 J J J\n"
                             "KO1 4.0 -3.0 N J\n"
                             "KO1 5.0 6.0 Jawohl JJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJJ J\n"
                             "KO1\n"
                             "ST1 1 3 2 N N J N N J 0.3\n"
+                            "ST0 1 3 1 J J J J J J\n"
                             "ST1 3 1 1 J J J N N N\n"
                             "QT1 2.1e8 0.01 0.0002 1.2e-5\n"
                             "QT1 1e7 0.1\n";
@@ -33,9 +35,9 @@ const std::string kSystem = "KN5\nSN2\nQN2\n"
 const std::string kSystemSections =
     "NODES\n4\n 1 0 0 1 1 1 0\n 3 4 -3 0 1 0 0\n"
     " 4 5 6 1 1 1 0\n 5 0 0 0 0 0 0\n"
-    "BEAMS\n2\n 1 1 3 2 0.3 0\n 2 3 1 1 0 0\n"
+    "BEAMS\n2\n 1 1 3 2 0.3 0\n 3 3 1 1 0 0\n"
     "MATERIALS\n2\n 1 2.1e8 0.0002 0.01 1.2e-5 0\n 2 1e7 0 0.1 0 0\n"
-    "HINGES\n5\n 1 1 0 2\n 2 1 1 2\n 3 2 0 0\n 4 2 0 1\n 5 2 0 2\n";
+    "HINGES\n5\n 1 1 0 2\n 2 1 1 2\n 3 3 0 0\n 4 3 0 1\n 5 3 0 2\n";
 
 // "L" local, any other word (a lower-case "l" too) and none global; beam
 // loads cover the whole beam.
