@@ -178,6 +178,10 @@ void TMainForm::PopupMenu1Popup() {
     PopupMenu1->addAction(QString::fromUtf8(views.entries[i].name))->setEnabled(false);
 }
 
+QMenu *TMainForm::createPopupMenu() {
+  return nullptr;
+}
+
 bool TMainForm::event(QEvent *event) {
   const UserMessageEvent *message = AsUserMessage(event);
   if (message == nullptr || message->Message != UM_STARTUP)

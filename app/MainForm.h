@@ -113,6 +113,10 @@ public slots:
   void Ergebnisse1Click();
   void PopupMenu1Popup();
 
+  // No menu of the bars: hiding the tool bar would hide the file names and
+  // change marks with no way back.  The client area has PopupMenu1.
+  QMenu *createPopupMenu() override;
+
 protected:
   bool event(QEvent *event) override;
   void closeEvent(QCloseEvent *event) override;

@@ -1,5 +1,6 @@
 // The protocol editors of the frame window.  A shell script stands in for
-// the editor: it logs its arguments, copies the file it got and waits.
+// the editor: it logs its arguments, copies the file it got (under another
+// name first, so the copy appears only once complete) and waits.
 #include "app/Application.h"
 #include "graphics/core/Settings.h"
 #include "model/SystemTables.h"
@@ -38,8 +39,9 @@ private:
 void MainFormEditorTest::init() {
   qputenv("TMPDIR", QByteArray::fromStdString(folder_.File("")));
   const std::string script = folder_.File("editor.sh");
-  TempFolder::Store(script, "#!/bin/sh\necho \"$#\" \"$1\" >> '" + folder_.File("calls") +
-                                "'\ncp \"$1\" \"$1.seen\"\nexec sleep 60\n");
+  TempFolder::Store(script,
+                    "#!/bin/sh\necho \"$#\" \"$1\" >> '" + folder_.File("calls") +
+                        "'\ncp \"$1\" \"$1.part\"\nmv \"$1.part\" \"$1.seen\"\nexec sleep 60\n");
   QFile(QString::fromStdString(script)).setPermissions(QFile::ExeOwner | QFile::ReadOwner);
   EditorProgram = script;
   session_.emplace();
