@@ -58,6 +58,7 @@ private slots:
   void failedSaveKeepsTheMarkAndTheOldFile();
   void saveRefusesProtectedFilesAndKeepsLinks();
   void closeAsksBothQuestionsAndClearsNothing();
+  void keyedFilesOpenAndSaveInTheSectionFormat();
 
 private:
   void OpenExample(DialogRecorder &dialogs);
@@ -395,6 +396,28 @@ void MainFormFilesTest::closeAsksBothQuestionsAndClearsNothing() {
     QFile::remove(QString::fromStdString(named));
   }
   QVERIFY(QFile::exists(QString::fromStdString(saveAs)));
+}
+
+// The open dialogs offer the keyed files, and saving writes the section
+// format under the same names.
+void MainFormFilesTest::keyedFilesOpenAndSaveInTheSectionFormat() {
+  const std::string examples = KELMOR_SOURCE_DIR "/examples/";
+  for (const char *name : {"shed.sys", "shed.las"})
+    TempFolder::Store(folder_.File(name), TempFolder::Load(examples + name));
+  DialogRecorder dialogs;
+  dialogs.Answer(MsgResult::Ok, folder_.File("shed.sys"));
+  Form().Systemffnen1->trigger();
+  dialogs.Answer(MsgResult::Ok, folder_.File("shed.las"));
+  Form().Belastungffnen1->trigger();
+  QCOMPARE(Shown(dialogs), (QStringList{"System öffnen", "Lastfall öffnen"}));
+  QVERIFY(dialogs.requests[0].filter.find("*.sys") != std::string::npos);
+  QVERIFY(dialogs.requests[1].filter.find("*.las") != std::string::npos);
+  QCOMPARE(Form().StaticTextSystem->text(), QString("System: shed.sys"));
+  QCOMPARE(Beams.ActiveCount(), 3);
+  Form().Speichern1->trigger();
+  QCOMPARE(dialogs.requests.size(), std::size_t{2});
+  QCOMPARE(TempFolder::Load(folder_.File("shed.sys")), TempFolder::Load(examples + "shed.ssy"));
+  QCOMPARE(TempFolder::Load(folder_.File("shed.las")), TempFolder::Load(examples + "shed.sla"));
 }
 
 QTEST_MAIN(MainFormFilesTest)

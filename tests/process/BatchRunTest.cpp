@@ -112,6 +112,20 @@ TEST_F(BatchRunTest, FaultsThatLetTheRunGoOn) {
   ExpectPrinted(Results("a b.txt").displacements.at(2)[1], 10.0 * 64 / 3e4);
 }
 
+// Output intervals that would print 2^31 lines per beam: the check stops
+// the analysis, there is no result to save, and the run ends.
+TEST_F(BatchRunTest, TooManyOutputIntervalsStopTheAnalysisNotTheRun) {
+  box.Store(box.File("many.ssy"), "NODES\n2\n    1 0.0 0.0 1 1 1 0.0\n    2 4.0 0.0 0 0 0 0.0\n\n"
+                                  "BEAMS\n1\n    1 1 2 1 0.2 2147483647\n\n"
+                                  "MATERIALS\n1\n    1 1.0e4 1.0 100.0 1.2e-5 0.0\n");
+  box.Store(box.File("run.bat"),
+            "HIDE\nOPENSYSTEM=many.ssy\nOPENLOAD=tip.sla\nSOLVEI\nSAVERESULT=none.txt\nCLOSE\n");
+  EXPECT_EQ(box.Run("run.bat"), 0);
+  EXPECT_EQ(box.Log(), "Eingabefehler\tAnzahl der Intervalle muss zwischen 0 und 1000 liegen !\n"
+                       "Information\tKeine Ergebnisse sind vorhanden\n");
+  EXPECT_FALSE(std::filesystem::exists(box.File("none.txt")));
+}
+
 // These end the run, so its CLOSE is never reached: the program waits.
 TEST_F(BatchRunTest, FaultsThatEndTheRun) {
   const std::string start = "OPENSYSTEM=cantilever.ssy\nOPENLOAD=tip.sla\nSOLVEI\n";
