@@ -181,6 +181,10 @@ void TMainForm::PopupMenu1Popup() {
   }
 }
 
+QMenu *TMainForm::createPopupMenu() {
+  return nullptr;
+}
+
 bool TMainForm::event(QEvent *event) {
   const UserMessageEvent *message = AsUserMessage(event);
   if (message == nullptr || message->Message != UM_STARTUP)

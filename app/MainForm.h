@@ -115,6 +115,10 @@ public:
   QAction *WindowCascadeItem, *WindowTileItem, *WindowArrangeItem, *WindowMinimizeItem;
   QAction *Inhalt1, *Suche1, *HelpAboutItem;
 
+  // No menu of the bars: hiding the tool bar would hide the file names and
+  // change marks with no way back.  The client area has PopupMenu1.
+  QMenu *createPopupMenu() override;
+
 signals:
   // The close was allowed and handled: the program ends.
   void FormClosed();
