@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace {
