@@ -149,12 +149,13 @@ public:
   // "Alles zeigen": ViewBox = the extents of the drawing, KeepView 0.
   void ShowAll();
   // Widens (right click) or narrows (double click) ViewBox by 10 % of its
-  // width and height on each side; KeepView is not touched.
+  // width and height on each side; KeepView is not touched.  A view that
+  // would not be finite or would lose its extent is not taken.
   void ZoomOut();
   void ZoomIn();
   // Moves ViewBox so that the drawing follows the mouse from `from` to
   // `to` in a paint box of width x height pixels.  Ignored while the
-  // transform's scale is 0 or not finite.
+  // transform's scale is 0 or not finite, or when the view would not be.
   void Pan(PixelPoint from, PixelPoint to, int width, int height);
   // ViewBox = the world rectangle of the pixel corners a and b in a paint box
   // of width x height.  A rectangle under 2 pixels wide or high, or a

@@ -212,6 +212,15 @@ TEST_F(GraphWindowTest, EmptyDrawingsUnusableScalesAndClicksLeaveTheView) {
   EXPECT_FALSE(ZoomWindow(w, {10, 10}, {200, 200}));
   ExpectBox(w.ViewBox, {1, 1, 1, 1});
 
+  // Endless zooming keeps a finite view with an extent.
+  w.ViewBox = fitted;
+  for (int i = 0; i < 5000; ++i)
+    w.ZoomIn();
+  EXPECT_LT(w.ViewBox.xmin, w.ViewBox.xmax);
+  for (int i = 0; i < 10000; ++i)
+    w.ZoomOut();
+  EXPECT_TRUE(std::isfinite(w.ViewBox.xmax - w.ViewBox.xmin));
+
   // A click or a 1-pixel rectangle keeps the view and the zoom armed.
   w.ViewBox = fitted;
   EXPECT_FALSE(ZoomWindow(w, {100, 100}, {101, 300}));

@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QToolButton>
@@ -126,6 +127,11 @@ void GraphFormTest::popupItemsOpenWindowsOnTheirViews() {
   QVERIFY(windows[1]->State().Layer(kLayerDeformed));
   QVERIFY(!windows[4]->State().Layer(kLayerDeformed));
   QVERIFY(!windows[4]->State().Layer(kLayerLoads));
+  // A closed window frees itself.
+  QPointer<TGraphForm> closed = windows[0];
+  QVERIFY(closed->parentWidget()->close());
+  QTRY_VERIFY(closed.isNull());
+  QCOMPARE(GraphWindows(form).size(), std::size_t(5));
 }
 
 void GraphFormTest::batchCommandsSetLayersAndTabs() {
