@@ -17,7 +17,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 

@@ -84,6 +84,8 @@ public:
   // the page with their tiles drawn on any canvas.
   void CountPrintWindows();
   void DrawPrintPage(TCanvas &canvas, const PageFacts &page);
+  // "Grafik drucken" of the file menu: every window takes part.
+  void Grafikdrucken1Click();
   // The printer of all printouts, made on first use.
   QPrinter &Printer();
   // Number of graph windows that took a tile number at the last count.
@@ -142,7 +144,6 @@ public slots:
   void Suche1Click();
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
-  void Grafikdrucken1Click();
   void PopupMenu1Popup();
   void Grafik1Click();
   void ResultViewClick(QAction *item);
@@ -183,9 +184,9 @@ private:
 
   // Sends a message to every child window, in creation order.
   void SendToChildren(int message, std::intptr_t wParam, std::intptr_t lParam);
+  std::shared_ptr<QPrinter> PrintPrinter;
 
   std::vector<QAction *> ChildWindowItems;
-  std::unique_ptr<QPrinter> PrintPrinter;
   TMainUpcalls Callbacks{*this};
   UpcallInterface *PreviousUpcalls = nullptr;
 };

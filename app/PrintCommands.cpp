@@ -53,7 +53,7 @@ void TMainForm::ExcludeAllFromPrint() {
 
 QPrinter &TMainForm::Printer() {
   if (!PrintPrinter)
-    PrintPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    PrintPrinter = std::make_shared<QPrinter>(QPrinter::HighResolution);
   return *PrintPrinter;
 }
 

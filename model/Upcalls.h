@@ -51,15 +51,15 @@ public:
   virtual void SetStatusState(StatusWindowState) {}
   // Tells every graph window that the results changed (UM_MODELCHANGED, 0).
   virtual void NotifyChildren() {}
+  // A plausibility check found a fault: show the input form at its page,
+  // put the grid cursor on its row and column and show its message with the
+  // caption "Eingabefehler".
+  virtual void ShowInputFault(const InputFault &) {}
   // The graphics printout: every graph window leaves the next printout
   // (UM_EXCLUDEPRINT); then the printout of the windows taking part, after
   // the print dialog.
   virtual void ExcludeAllFromPrint() {}
   virtual void PrintGraphics() {}
-  // A plausibility check found a fault: show the input form at its page,
-  // put the grid cursor on its row and column and show its message with the
-  // caption "Eingabefehler".
-  virtual void ShowInputFault(const InputFault &) {}
 };
 
 // The installed implementation, or the defaults when none is installed.

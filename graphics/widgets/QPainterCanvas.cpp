@@ -18,10 +18,11 @@ QColor ToQColor(TColor colour) {
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-QPainterCanvas::QPainterCanvas(QPainter &painter) : painter(painter), font(painter.font()) {
+QPainterCanvas::QPainterCanvas(QPainter &painter) : painter(painter) {
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setBrush(QBrush(brushColour, Qt::SolidPattern));
+  painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
   ApplyPen();
+  font = painter.font();
 }
 
 void QPainterCanvas::ApplyPen() {
