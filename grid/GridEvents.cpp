@@ -291,7 +291,8 @@ void TUserGrid::AutoSize() {
     QWidget *frame = ParentForm;
     if (auto *child = qobject_cast<QMdiSubWindow *>(ParentForm->parentWidget()))
       frame = child;
-    if (frame->windowState() == Qt::WindowNoState)
+    if (!(frame->windowState() &
+          (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
       frame->resize(frame->width() + difference, frame->height());
     DrawHeader();
     return;
