@@ -179,13 +179,13 @@ void GridCellsTest::numericEditFiltersAndFormatsInDoublePrecision() {
 }
 
 void GridCellsTest::generalNumberFormat() {
-  QCOMPARE(FloatToStrGeneral(0.00001, 6), std::string("1E-5"));
-  QCOMPARE(FloatToStrGeneral(0.0001, 6), std::string("0.0001"));
-  QCOMPARE(FloatToStrGeneral(-0.000123456789, 6, ','), std::string("-0,000123457"));
-  QCOMPARE(FloatToStrGeneral(999999.6, 6), std::string("1E6")); // the carry reaches the exponent
-  QCOMPARE(FloatToStrGeneral(123456.4, 6), std::string("123456"));
-  QCOMPARE(FloatToStrGeneral(-2.5e-12, 6, ','), std::string("-2,5E-12"));
-  QCOMPARE(FloatToStrGeneral(1e300 * 1e10, 6), std::string("INF"));
+  QCOMPARE(FloatToStrF(0.00001, 6), std::string("1E-5"));
+  QCOMPARE(FloatToStrF(0.0001, 6), std::string("0.0001"));
+  QCOMPARE(FloatToStrF(-0.000123456789, 6, ','), std::string("-0,000123457"));
+  QCOMPARE(FloatToStrF(999999.6, 6), std::string("1E6")); // the carry reaches the exponent
+  QCOMPARE(FloatToStrF(123456.4, 6), std::string("123456"));
+  QCOMPARE(FloatToStrF(-2.5e-12, 6, ','), std::string("-2,5E-12"));
+  QCOMPARE(FloatToStrF(1e300 * 1e10, 6), std::string("INF"));
 }
 
 void GridCellsTest::enterInTheValueDialogMovesOnAndConfirms() {

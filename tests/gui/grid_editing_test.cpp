@@ -291,7 +291,8 @@ void GridEditingTest::doubleClickAndPopupChooseAndRightClicksStayInTheGrid() {
   Key(grid, Qt::Key_Tab);
   QCOMPARE(Nodes.At(0).supportX, 1);
 
-  QContextMenuEvent menu(QContextMenuEvent::Mouse, Centre(grid, 1, 2));
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, Centre(grid, 1, 2),
+                         grid->viewport()->mapToGlobal(Centre(grid, 1, 2)));
   menu.ignore();
   QApplication::sendEvent(grid->viewport(), &menu);
   QVERIFY(menu.isAccepted()); // the frame's popup stays shut
