@@ -80,7 +80,8 @@ void TUserGrid::Invalidate() {
 }
 
 void TUserGrid::SetContainer(InputContainer *table) {
-  if (container != nullptr) {
+  // A table that is going has unbound itself already: leave it alone.
+  if (container != nullptr && container->Grid() == this) {
     CommitEdit();
     container->SetGrid(nullptr);
   }
@@ -328,6 +329,14 @@ void TUserGrid::SetHeader(int firstRow, int lastRow, int firstColumn, int lastCo
       headers[row][column] = header;
   for (int column = firstColumn; column <= lastColumn; ++column)
     ChackColWidth(column);
+  Invalidate();
+}
+
+void TUserGrid::RemoveHeader(const TUserHeader *header) {
+  for (auto &row : headers)
+    for (TUserHeader *&entry : row)
+      if (entry == header)
+        entry = nullptr;
   Invalidate();
 }
 

@@ -98,6 +98,8 @@ public:
 
   // Header cells (UserHeader.h).
   void SetHeader(int firstRow, int lastRow, int firstColumn, int lastColumn, TUserHeader *header);
+  // Clears every header cell of header (a header that goes).
+  void RemoveHeader(const TUserHeader *header);
   TUserHeader *HeaderAt(int row, int column) const;
   void ChackColWidth(int column);
   QPoint TopLeft(int row, int column) const;

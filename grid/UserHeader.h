@@ -20,6 +20,8 @@ class TUserHeader : public QObject {
 
 public:
   explicit TUserHeader(QObject *owner = nullptr);
+  // Leaves the grid's header table.
+  ~TUserHeader() override;
 
   TUserGrid *Grid() const { return grid; }
   void SetGrid(TUserGrid *value);

@@ -149,6 +149,8 @@ void GridCellsTest::headersWidenTheirColumnsAndMoveWhole() {
   QVERIFY(grid->HeaderAt(0, 3) == header);
   header->SetText("x");
   QVERIFY(grid->ColWidths(3) > 60); // never narrowed again
+  delete header;
+  QVERIFY(grid->HeaderAt(0, 3) == nullptr);
 }
 
 void GridCellsTest::numericEditFiltersAndFormatsInDoublePrecision() {

@@ -519,6 +519,17 @@ void GridEditingTest::aPendingEditStaysWithItsRecordWhenRowsMove() {
   QCOMPARE(Nodes.At(0).x, 5.0);
   Key(grid, Qt::Key_Tab);
   QCOMPARE(Nodes.At(0).x, 5.0);
+
+  {
+    NodeClass local; // a table that goes before its grid, an edit pending
+    local.At(0).state = 255;
+    grid->SetContainer(&local);
+    Click(grid, 1, 2);
+    QTest::keyClicks(grid, "3");
+  }
+  QVERIFY(grid->Container() == nullptr);
+  Key(grid, Qt::Key_Tab);
+  grid->viewport()->repaint();
 }
 
 void GridEditingTest::messagesMoveToACellAndFreeTheRow() {
