@@ -11,6 +11,8 @@
 #include "tests/support/ModelTables.h"
 
 #include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
@@ -89,6 +91,7 @@ private slots:
   void focusLossStoresAndCommandsAfterAFocusReturnActOnTheCurrentRow();
   void aPendingEditStaysWithItsRecordWhenRowsMove();
   void messagesMoveToACellAndFreeTheRow();
+  void aFormFollowsItsGridsWidthUnlessMaximised();
 };
 
 void GridEditingTest::bindingOffersRowsAndClicksSelectThenPlaceTheCaret() {
@@ -545,6 +548,38 @@ void GridEditingTest::messagesMoveToACellAndFreeTheRow() {
   SendUserMessage(grid, UM_DELETEROW);
   QCOMPARE(Nodes.IsRowValid(4), 0);
   QCOMPARE(grid->Select, 1);
+}
+
+void GridEditingTest::aFormFollowsItsGridsWidthUnlessMaximised() {
+  QMdiArea frame;
+  frame.resize(1000, 700);
+  auto *form = new QWidget;
+  auto *layout = new QVBoxLayout(form);
+  layout->setContentsMargins(0, 0, 0, 0);
+  TUserGrid *grid = MakeNodeGrid(form);
+  layout->addWidget(grid);
+  QMdiSubWindow *child = frame.addSubWindow(form);
+  child->resize(300, 300);
+  frame.show();
+  child->show();
+  QApplication::processEvents();
+  QVERIFY(grid->GetDWidth() > 0); // too narrow, and no form to widen yet
+  const int narrow = child->width();
+  grid->ParentForm = form;
+  SendUserMessage(grid, UM_AUTOSIZE);
+  QApplication::processEvents();
+  QCOMPARE(grid->GetDWidth(), 0);
+  QVERIFY(child->width() > narrow);
+
+  child->showMaximized();
+  QApplication::processEvents();
+  const int maximised = child->width();
+  grid->SetColWidths(6, grid->ColWidths(6) + 2000);
+  SendUserMessage(grid, UM_AUTOSIZE);
+  QApplication::processEvents();
+  QVERIFY(child->isMaximized());
+  QVERIFY(grid->GetDWidth() > 0);
+  QCOMPARE(child->width(), maximised);
 }
 
 QTEST_MAIN(GridEditingTest)
