@@ -369,6 +369,7 @@ void TUserGrid::ChackColWidth(int column) {
       continue;
     for (int c = header->ColB(); c <= header->ColE(); ++c)
       ColumnCell(c)->SetColWidth(static_cast<int>(ColumnCell(c)->ColWidth() * f));
+    PostAutoSize(); // the form follows the wider columns
   }
 }
 
