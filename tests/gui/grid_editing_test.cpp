@@ -169,6 +169,19 @@ void GridEditingTest::navigationSkipsReadOnlyColumnsAndAddsRowsAtTheEnd() {
   Key(grid, Qt::Key_Home);
   QCOMPARE(std::make_pair(grid->Col(), grid->Row()), std::make_pair(5, 2));
 
+  Key(grid, Qt::Key_PageDown); // a page further, scrolled so that the row is shown
+  QVERIFY(grid->Row() > 10);
+  QVERIFY(grid->TopRow() > grid->FixedRows());
+  QVERIFY(!grid->CellRect(grid->Col(), grid->Row()).isEmpty());
+  QVERIFY(grid->CellRect(1, grid->FixedRows()).isEmpty()); // scrolled out of view
+  QVERIFY(!grid->CellRect(1, 0).isEmpty());                // header rows never scroll
+  int column = -1, row = -1;
+  grid->MouseToCell(Centre(grid, 2, grid->Row()).x(), Centre(grid, 2, grid->Row()).y(), column,
+                    row);
+  QCOMPARE(std::make_pair(column, row), std::make_pair(2, grid->Row()));
+  Key(grid, Qt::Key_PageUp);
+  QCOMPARE(grid->TopRow(), grid->FixedRows());
+
   const int rows = grid->RowCount();
   grid->SetCell(5, rows - 1);
   Key(grid, Qt::Key_Tab);
