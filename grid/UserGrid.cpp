@@ -34,6 +34,8 @@ TUserGrid::~TUserGrid() {
     container = nullptr;
     table->SetGrid(nullptr);
   }
+  // Cells and headers bound to the grid, also those that lost their place
+  // in its tables, forget it before they go with it.
   for (TUserCell *&cell : columns)
     if (cell != nullptr)
       std::exchange(cell, nullptr)->SetGrid(nullptr);
@@ -41,6 +43,12 @@ TUserGrid::~TUserGrid() {
     for (TUserHeader *&header : row)
       if (header != nullptr)
         std::exchange(header, nullptr)->SetGrid(nullptr);
+  for (TUserCell *cell : findChildren<TUserCell *>())
+    if (cell->Grid() == this)
+      cell->SetGrid(nullptr);
+  for (TUserHeader *header : findChildren<TUserHeader *>())
+    if (header->Grid() == this)
+      header->SetGrid(nullptr);
 }
 
 void TUserGrid::SetRowCount(int rows) {
