@@ -111,6 +111,10 @@ public slots:
   void Suche1Click();
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
+  void Berechnungsoptionen1Click();
+  void DruckerundAusgabeeditor1Click();
+  void Konfiguration1Click();
+  void HelpAboutItemClick();
   void PopupMenu1Popup();
 
 protected:

@@ -21,12 +21,22 @@ if(GUI_SOURCES)
   add_library(kelmor_gui STATIC ${GUI_SOURCES})
   target_link_libraries(kelmor_gui PUBLIC kelmor_core kelmor_platform
                         Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
+  # The program's logo, a vector picture shown by the windows and the printout.
+  qt_add_resources(kelmor_gui program_icon PREFIX "/"
+    BASE ${CMAKE_SOURCE_DIR}/graphics/widgets
+    FILES ${CMAKE_SOURCE_DIR}/graphics/widgets/ProgramIcon.svg)
 endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(Kelmor ${CMAKE_SOURCE_DIR}/app/main.cpp)
   target_link_libraries(Kelmor PRIVATE kelmor_gui)
   # The help page lives beside the program, named like it.
   configure_file(${CMAKE_SOURCE_DIR}/app/Kelmor.html ${CMAKE_BINARY_DIR}/bin/Kelmor.html COPYONLY)
+endif()
+
+# Pictures of the dialogs for the documentation (scripts/dialog_screenshots.sh).
+if(GUI_SOURCES)
+  add_executable(dialog_screenshots ${CMAKE_SOURCE_DIR}/scripts/dialog_screenshots.cpp)
+  target_link_libraries(dialog_screenshots PRIVATE kelmor_gui Qt6::Test)
 endif()
 
 # Velto, the protocol editor.

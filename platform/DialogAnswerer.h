@@ -1,6 +1,6 @@
 #pragma once
-// The one seam through which every message box and every open, save and print
-// dialog of both programs passes.  A test installs an answerer: it sees each
+// The one seam through which every message box and every open, save, print
+// and colour dialog of both programs passes.  A test installs an answerer: it sees each
 // request (what would be shown) and returns the answer the user would give,
 // so no box ever waits for a person.  Without an answerer the wrappers show
 // the real dialogs, or, when KELMOR_MESSAGE_LOG is set, log the boxes and
@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-enum class DialogKind { Message, OpenFile, SaveFile, Print };
+enum class DialogKind { Message, OpenFile, SaveFile, Print, Color };
 
 // Button sets of a message box and the button that ends it.
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -26,14 +26,18 @@ struct DialogRequest {
   MsgIcon icon = MsgIcon::None;            // message boxes only
   std::string filter;                      // file dialogs: "Name|*.a;*.b|..."
   std::string fileName;                    // file dialogs: the name offered first
+  int color = 0;                           // colour dialogs: the colour offered first
 };
 
 // The user's answer.  Message boxes: the button.  Dialogs: Ok confirms,
 // anything else cancels; fileName is the chosen file (open, save) or the PDF
-// file to print into (print; empty keeps the printer chosen by default).
+// file to print into (print; empty keeps the printer chosen by default);
+// color is the chosen colour.  Colours are TColor values, blue * 65536 +
+// green * 256 + red.
 struct DialogAnswer {
   MsgResult button = MsgResult::Cancel;
   std::string fileName;
+  int color = 0;
 };
 
 using DialogAnswerer = std::function<DialogAnswer(const DialogRequest &)>;
