@@ -3,6 +3,7 @@
 #include "model/Message.h"
 #include "platform/EventGuard.h"
 #include "platform/FixedForm.h"
+#include "platform/FloatToStrF.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,19 +29,20 @@ constexpr int kOkWidth = 90;
 constexpr int kDefaultWidth = 120;
 constexpr int kShowPrecision = 10;
 
-// The user's locale, without group separators: they would make "1.000,5"
-// readable as a number where the user typed a mistake.
+// The user's locale, refusing group separators: a German one would read
+// "0.005" as 5.
 QLocale UserNumbers() {
   QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+  locale.setNumberOptions(QLocale::RejectGroupSeparator);
   return locale;
 }
 
-// The value in general format: fixed notation, or exponent notation for very
-// large and very small values, at most precision significant digits, no
-// trailing zeros.
+// The value in the general format of the numeric edits, with the user's
+// decimal separator.
 QString GeneralFloatText(double value, int precision) {
-  return UserNumbers().toString(value, 'g', precision);
+  const QString separator = QLocale().decimalPoint();
+  return QString::fromStdString(
+      FloatToStrGeneral(value, precision, separator.size() == 1 ? separator[0].toLatin1() : '.'));
 }
 
 // The text read as a finite number in the user's notation.  "inf", "nan"
