@@ -100,11 +100,13 @@ bool TUserGrid::focusNextPrevChild(bool) {
 
 void TUserGrid::keyPressEvent(QKeyEvent *event) {
   Guarded([&] {
-    int key = VirtualKey(event->key());
+    const int code = VirtualKey(event->key());
     const Qt::KeyboardModifiers shift = event->modifiers();
-    UKeyDown(key, shift);
-    if (key == 0)
-      return;
+    int key = code;
+    if (code != 0)
+      UKeyDown(key, shift);
+    if (code != 0 && key == 0)
+      return; // swallowed by the key table
     if (VirtualKey(Qt::Key_PageUp) <= key && key <= VirtualKey(Qt::Key_Down))
       TDrawGrid::keyPressEvent(event);
     if (!(shift & (Qt::ControlModifier | Qt::AltModifier)))

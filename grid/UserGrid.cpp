@@ -184,14 +184,18 @@ void TUserGrid::NextCell() {
       column = 1;
       row += 1;
     }
-    TUserCell *cell = ColumnCell(column);
-    if (cell != nullptr && (cell->OnlyRead() || isOnlyRead(row, column) != 0))
+    if (Skipped(row, column))
       continue;
     if (row >= RowCount())
       TDrawGrid::SetRowCount(row + 1);
     SetCell(column, row);
     return;
   }
+}
+
+bool TUserGrid::Skipped(int row, int column) {
+  TUserCell *cell = ColumnCell(column);
+  return cell != nullptr && (cell->OnlyRead() || isOnlyRead(row, column) != 0);
 }
 
 void TUserGrid::PreviousCell() {
@@ -207,8 +211,7 @@ void TUserGrid::PreviousCell() {
       if (row > FixedRows())
         row -= 1;
     }
-    TUserCell *cell = ColumnCell(column);
-    if (cell != nullptr && (cell->OnlyRead() || isOnlyRead(row, column) != 0))
+    if (Skipped(row, column))
       continue;
     SetCell(column, row);
     return;

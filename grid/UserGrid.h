@@ -160,7 +160,8 @@ private:
   void AutoSize();
   void PostAutoSize();
   void KillFocus();
-  void DrawRowNumber(const QColor &colour);
+  // A cell the cursor passes over: a read-only column or cell.
+  bool Skipped(int row, int column);
   void BlockRect(int &top, int &left, int &bottom, int &right) const;
   void ForBlock(const std::function<void(int row, int column)> &step);
   void ArithmeticBlock(void (TUserCell::*operation)(void *, double), double x);
@@ -181,5 +182,4 @@ private:
   // The table changed its rows: the next Fill only reloads.
   bool rowsChanged = false;
   bool autoSizePosted = false;
-  QColor rowNumberColour;
 };
