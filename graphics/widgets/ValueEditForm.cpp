@@ -42,7 +42,7 @@ QLocale UserNumbers() {
 QString GeneralFloatText(double value, int precision) {
   const QString separator = QLocale().decimalPoint();
   return QString::fromStdString(
-      FloatToStrGeneral(value, precision, separator.size() == 1 ? separator[0].toLatin1() : '.'));
+      FloatToStrF(value, precision, separator.size() == 1 ? separator[0].toLatin1() : '.'));
 }
 
 // The text read as a finite number in the user's notation.  "inf", "nan"
