@@ -17,6 +17,7 @@ class QMenu;
 class QProcess;
 class QStatusBar;
 class QToolBar;
+class TGraphForm;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -59,6 +60,9 @@ public:
   int SaveLoad();
   int SaveLoadAs();
   void SetLoadName(const std::string &name);
+
+  // A new graph window on the first tab of the current analysis kind.
+  TGraphForm *NewGraphWindow();
 
   // The help file beside the program.
   std::string HelpFileName() const;
@@ -117,6 +121,8 @@ public slots:
   void Konfiguration1Click();
   void HelpAboutItemClick();
   void PopupMenu1Popup();
+  void Grafik1Click();
+  void ResultViewClick(QAction *item);
 
 protected:
   bool event(QEvent *event) override;

@@ -80,3 +80,9 @@ if(PROCESS_TEST_SOURCES)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LOCPATH=${KELMOR_LOCPATH}"
     DISCOVERY_TIMEOUT 60)
 endif()
+
+# Tools: small programs around the build, not tests.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/drawing_sheets.cpp)
+  add_executable(drawing_sheets ${CMAKE_SOURCE_DIR}/tools/drawing_sheets.cpp)
+  target_link_libraries(drawing_sheets PRIVATE kelmor_gui)
+endif()
