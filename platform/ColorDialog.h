@@ -13,7 +13,7 @@ class QWidget;
 // dialog was cancelled.  The parent defaults to the active window.
 std::optional<int> ExecuteColorDialog(int color, QWidget *parent = nullptr);
 
-// A TColor as the toolkit's colour and back; bits above the 24 colour bits
-// are ignored.
+// A TColor (of a dialog or of the drawing layer) as the toolkit's colour and
+// back; bits above the 24 colour bits are ignored.
 QColor ToQColor(int color);
 int ToTColor(const QColor &color);
