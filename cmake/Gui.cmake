@@ -33,12 +33,6 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   configure_file(${CMAKE_SOURCE_DIR}/app/Kelmor.html ${CMAKE_BINARY_DIR}/bin/Kelmor.html COPYONLY)
 endif()
 
-# Pictures of the dialogs for the documentation (scripts/dialog_screenshots.sh).
-if(GUI_SOURCES)
-  add_executable(dialog_screenshots ${CMAKE_SOURCE_DIR}/scripts/dialog_screenshots.cpp)
-  target_link_libraries(dialog_screenshots PRIVATE kelmor_gui Qt6::Test)
-endif()
-
 # Velto, the protocol editor.
 file(GLOB EDITOR_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/editor/*.cpp)
 list(REMOVE_ITEM EDITOR_SOURCES ${CMAKE_SOURCE_DIR}/editor/main.cpp)
@@ -85,4 +79,8 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/drawing_sheets.cpp)
   add_executable(drawing_sheets ${CMAKE_SOURCE_DIR}/tools/drawing_sheets.cpp)
   target_link_libraries(drawing_sheets PRIVATE kelmor_gui)
+endif()
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/dialog_screenshots.cpp)
+  add_executable(dialog_screenshots ${CMAKE_SOURCE_DIR}/tools/dialog_screenshots.cpp)
+  target_link_libraries(dialog_screenshots PRIVATE kelmor_gui Qt6::Test)
 endif()

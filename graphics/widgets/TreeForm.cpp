@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QWindow>
 
 TTreeForm *TreeForm = nullptr;
 
@@ -55,6 +56,15 @@ public:
     return PreOrderIndex(static_cast<QTreeWidgetItem *>(node));
   }
 };
+
+// Shows dialog modally above owner: a window that stays on top would
+// otherwise hide it.
+void ExecAbove(QDialog &dialog, QWidget &owner) {
+  dialog.winId();
+  if (QWindow *window = dialog.windowHandle())
+    window->setTransientParent(owner.windowHandle());
+  dialog.exec();
+}
 
 } // namespace
 
@@ -119,11 +129,11 @@ void TTreeForm::EditSetting(TreeClass &node) {
                  },
                  [&](double *variable) {
                    ValueEditForm->EditReal(*variable, *std::get<const double *>(defaultValue));
-                   ValueEditForm->exec();
+                   ExecAbove(*ValueEditForm, *this);
                  },
                  [&](std::string *variable) {
                    ValueEditForm->EditText(*variable, *std::get<const std::string *>(defaultValue));
-                   ValueEditForm->exec();
+                   ExecAbove(*ValueEditForm, *this);
                  }},
       node.Variable());
 }

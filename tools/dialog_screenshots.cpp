@@ -1,7 +1,8 @@
 // Takes pictures of the settings and option dialogs for the documentation:
 // each dialog is shown as a user meets it and saved as a PNG file into the
-// folder named by the first argument.  Run it on a real display or Xvfb
-// (scripts/dialog_screenshots.sh), so that fonts and styles are the desktop's.
+// folder named by the first argument.  Run it on a real display or on Xvfb,
+// so that fonts and styles are the desktop's:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/dialog_screenshots docs
 #include "app/Application.h"
 #include "graphics/core/Settings.h"
 
