@@ -93,7 +93,6 @@ TValueEditForm::TValueEditForm(QWidget *parent) : QDialog(parent, kDialogBorder)
           [this] { Guarded([this] { UpDown1Click(true); }); });
   connect(DownButton, &QToolButton::clicked, this,
           [this] { Guarded([this] { UpDown1Click(false); }); });
-  Edit1->setFocus();
 }
 
 TValueEditForm::~TValueEditForm() {
@@ -107,6 +106,7 @@ void TValueEditForm::EditReal(double &variable, const double &defaultValue) {
   RealVariable = &variable;
   RealDefault = &defaultValue;
   ShowReal();
+  Edit1->setFocus();
 }
 
 void TValueEditForm::EditText(std::string &variable, const std::string &defaultValue) {
@@ -115,6 +115,7 @@ void TValueEditForm::EditText(std::string &variable, const std::string &defaultV
   TextVariable = &variable;
   TextDefault = &defaultValue;
   Edit1->setText(QString::fromStdString(variable));
+  Edit1->setFocus();
 }
 
 void TValueEditForm::ShowReal() {

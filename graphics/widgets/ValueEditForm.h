@@ -20,9 +20,11 @@ public:
   ~TValueEditForm() override;
 
   // Edits the real variable, whose default is given: the arrows show, the
-  // text shows the value.  Both stay referenced until the next edit.
+  // text shows the value and takes the focus.  Both stay referenced until
+  // the next edit.
   void EditReal(double &variable, const double &defaultValue);
-  // Edits the text variable: the arrows hide, the text shows the value.
+  // Edits the text variable: the arrows hide, the text shows the value and
+  // takes the focus.
   void EditText(std::string &variable, const std::string &defaultValue);
   // Edit1 shows the real variable (general format, ten significant digits).
   void ShowReal();
