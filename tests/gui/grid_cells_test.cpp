@@ -149,6 +149,22 @@ void GridCellsTest::headersWidenTheirColumnsAndMoveWhole() {
   QVERIFY(grid->HeaderAt(0, 3) == header);
   header->SetText("x");
   QVERIFY(grid->ColWidths(3) > 60); // never narrowed again
+  delete header;
+  QVERIFY(grid->HeaderAt(0, 3) == nullptr);
+
+  // As a form binds them: by property writes.
+  auto *number = new TUserHeader(grid);
+  auto *cell = new TUserInt(grid);
+  for (QObject *part : {static_cast<QObject *>(number), static_cast<QObject *>(cell)})
+    part->setProperty("Grid", QVariant::fromValue(grid));
+  for (const char *name : {"RowB", "ColB", "ColE"})
+    number->setProperty(name, 0);
+  number->setProperty("RowE", 1);
+  QVERIFY(grid->HeaderAt(1, 0) == number);
+  cell->setProperty("Column", 3);
+  cell->setProperty("ColWidth", 33);
+  QVERIFY(grid->ColumnCell(3) == cell);
+  QCOMPARE(grid->ColWidths(3), 33);
 }
 
 void GridCellsTest::numericEditFiltersAndFormatsInDoublePrecision() {
