@@ -17,6 +17,7 @@ class QMenu;
 class QProcess;
 class QStatusBar;
 class QToolBar;
+class TGraphForm;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -59,6 +60,9 @@ public:
   int SaveLoad();
   int SaveLoadAs();
   void SetLoadName(const std::string &name);
+
+  // A new graph window on the first tab of the current analysis kind.
+  TGraphForm *NewGraphWindow();
 
   // The help file beside the program.
   std::string HelpFileName() const;
@@ -116,7 +120,13 @@ public slots:
   void Suche1Click();
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
+  void Berechnungsoptionen1Click();
+  void DruckerundAusgabeeditor1Click();
+  void Konfiguration1Click();
+  void HelpAboutItemClick();
   void PopupMenu1Popup();
+  void Grafik1Click();
+  void ResultViewClick(QAction *item);
 
 protected:
   bool event(QEvent *event) override;
