@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -144,6 +145,10 @@ public slots:
   void Suche1Click();
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
+  void Berechnungsoptionen1Click();
+  void DruckerundAusgabeeditor1Click();
+  void Konfiguration1Click();
+  void HelpAboutItemClick();
   void PopupMenu1Popup();
   void Grafik1Click();
   void ResultViewClick(QAction *item);
@@ -187,6 +192,9 @@ private:
   std::shared_ptr<QPrinter> PrintPrinter;
 
   std::vector<QAction *> ChildWindowItems;
+  // Children with a model-change notice still on its way, and the wParam it
+  // will carry: further notices merge into it (0, rebuild the view, wins).
+  std::map<const QObject *, int> PendingNotices;
   TMainUpcalls Callbacks{*this};
   UpcallInterface *PreviousUpcalls = nullptr;
 };

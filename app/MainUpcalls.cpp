@@ -113,8 +113,8 @@ void TMainUpcalls::SetStatusState(StatusWindowState state) {
   }
 }
 
-void TMainUpcalls::NotifyChildren() {
-  Form.NotifyChildren(0);
+void TMainUpcalls::NotifyChildren(int keepView) {
+  Form.NotifyChildren(keepView);
 }
 
 void TMainUpcalls::ExcludeAllFromPrint() {

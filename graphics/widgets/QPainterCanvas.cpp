@@ -14,10 +14,6 @@ QRect ToQRect(const TRect &r) {
 }
 } // namespace
 
-QColor ToQColor(TColor colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 QPainterCanvas::QPainterCanvas(QPainter &painter) : painter(painter) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));

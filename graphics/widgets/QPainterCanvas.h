@@ -5,15 +5,13 @@
 // brush, without antialiasing, as the drawings expect, and the painter's
 // font.
 #include "graphics/core/Canvas.h"
+#include "platform/ColorDialog.h"
 
 #include <QColor>
 #include <QFont>
 #include <QPoint>
 
 class QPainter;
-
-// A colour of the drawing layer (blue * 65536 + green * 256 + red) as Qt's.
-QColor ToQColor(TColor colour);
 
 class QPainterCanvas : public TCanvas {
 public:
