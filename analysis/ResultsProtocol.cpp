@@ -76,7 +76,7 @@ void NodeDisplacements(std::string &text) {
 void BeamDisplacements(std::string &text) {
   ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
     const int number = row + 1;
-    const int n = beam.intervals;
+    const int n = OutputIntervals(beam);
     if (n <= 1 || !HasElements(beam))
       return;
     AppendF(text,
@@ -157,7 +157,7 @@ void BeamForcesAtOutputPoints(std::string &text, const Forces &forces) {
     const int number = row + 1;
     if (!HasElements(beam))
       return;
-    const int m = IMax(beam.intervals, 1);
+    const int m = IMax(OutputIntervals(beam), 1);
     AppendF(text,
             "\n------------------ Schnittkräfte des Stabes %3d in 1/%-3d Punkten "
             "-------------------\n",

@@ -7,7 +7,8 @@ class QApplication;
 
 // Names the application and sets the C library's numeric locale back to "C",
 // which the application object has just taken from the environment: files,
-// settings and protocols always use a decimal point.
+// settings and protocols always use a decimal point.  Qt's own texts (the
+// standard buttons and dialogs) are German when Qt's translation is there.
 void PrepareApplication(QApplication &application);
 
 // The forms made at start, in this order, all hidden; the frame window ends

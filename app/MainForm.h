@@ -6,6 +6,7 @@
 #include "app/MainUpcalls.h"
 
 #include <QMainWindow>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,10 @@ public:
   QAction *WindowCascadeItem, *WindowTileItem, *WindowArrangeItem, *WindowMinimizeItem;
   QAction *Inhalt1, *Suche1, *HelpAboutItem;
 
+  // No menu of the bars: hiding the tool bar would hide the file names and
+  // change marks with no way back.  The client area has PopupMenu1.
+  QMenu *createPopupMenu() override;
+
 signals:
   // The close was allowed and handled: the program ends.
   void FormClosed();
@@ -154,6 +159,9 @@ private:
   void FormClose();
 
   std::vector<QAction *> ChildWindowItems;
+  // Children with a model-change notice still on its way, and the wParam it
+  // will carry: further notices merge into it (0, rebuild the view, wins).
+  std::map<const QObject *, int> PendingNotices;
   TMainUpcalls Callbacks{*this};
   UpcallInterface *PreviousUpcalls = nullptr;
 };

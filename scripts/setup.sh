@@ -4,7 +4,7 @@
 set -euo pipefail
 
 KELMOR_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
-                 xvfb xauth fonts-dejavu-core locales)
+                 xvfb xauth fonts-dejavu-core locales qt6-translations-l10n)
 
 kelmor_install_missing() {
   local missing=()
