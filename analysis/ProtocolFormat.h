@@ -1,0 +1,17 @@
+#pragma once
+// printf-style formatting for the protocols, fast enough for a protocol of
+// many megabytes.  The C library's printf takes a locale lock and walks its
+// general machinery for every number; here the format is read by hand and
+// every number goes through std::to_chars, which gives the bytes printf
+// gives in the "C" locale, whatever the process locale.
+//
+// Handled by hand: the conversions d and i (optionally with l), c, s, %, and
+// g, e, f for doubles (l or none); the flags '-', '#' and, for d and i, '0';
+// a decimal width; a precision for s, g, e and f.  A format with anything
+// else (other conversions or flags, '*', h, ll, z) is formatted as a whole
+// by the C library instead, so the result is always printf's.
+#include <cstdarg>
+#include <string>
+
+// Appends the formatted text to text.
+void AppendFormatted(std::string &text, const char *format, va_list args);
