@@ -3,6 +3,7 @@
 #include "model/Message.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 
 KMatrix::KMatrix(std::int32_t n) : n(n) {
@@ -31,11 +32,13 @@ void KMatrix::FinishProfile() {
   Allocate();
 }
 
+// calloc hands out pages the system zeroes when they are first touched, so a
+// large profile is not written once more just to clear it.
 void KMatrix::Allocate() {
-  values = new (std::nothrow) double[static_cast<std::size_t>(address[n])];
-  if (values == nullptr)
+  std::free(values);
+  values = static_cast<double *>(std::calloc(static_cast<std::size_t>(address[n]), sizeof(double)));
+  if (values == nullptr && address[n] > 0)
     Error("Speicher");
-  Zero();
 }
 
 void KMatrix::Zero() {
@@ -47,7 +50,7 @@ void KMatrix::Free() {
     delete[] address;
   ownsAddresses = 0;
   address = nullptr;
-  delete[] values;
+  std::free(values);
   values = nullptr;
 }
 

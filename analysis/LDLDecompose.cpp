@@ -4,10 +4,18 @@
 // above it, then each g(r, j) becomes L(j, r) = g(r, j) / D(r) and D(j) loses
 // L(j, r) g(r, j).  All loops run over the stored heights only.
 //
-// Several threads may reduce different columns at once: column j needs the
-// finished columns top(j) .. j - 1, and a thread waits for each of them just
-// before it uses it.  Columns are handed out in order, so the waiting happens
-// only for the last few columns next to the diagonal.
+// Columns are reduced in groups of kGroup.  Above the group, two rows at a
+// time meet four columns of the group in one small dense kernel: each value
+// of the two rows is loaded once for four columns, and the sums run over
+// four lanes of a vector register, so the work is bounded by the arithmetic
+// instead of by the loads.  Inside the group, and where the columns' tops
+// differ, the plain dot products finish the reduction.  Every column sees the
+// same sums in the same order whatever the thread count.
+//
+// Several threads may reduce different groups at once: a group needs the
+// finished columns above it, and a thread waits for each of them just before
+// it uses it.  Groups are handed out in order, so the waiting happens only
+// for the last few columns next to the diagonal.
 #include "analysis/FGTab.h"
 #include "analysis/KMatrix.h"
 #include "analysis/SkylineSolver.h"
@@ -15,6 +23,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -30,10 +40,10 @@ constexpr double kPivotLimit = 1e-15;
 constexpr double kRelativePivotLimit = 1e-9;
 // Below this many multiply-adds the threads cost more than they save.
 constexpr double kThreadedWork = 2e7;
-// Half the cores at most: a thread that the system takes off its core holds
-// up every thread waiting for its column, so the factorisation leaves room
-// for whatever else runs on the machine.
 constexpr int kMaxThreads = 8;
+// Columns reduced together, and columns one kernel call serves.
+constexpr std::int32_t kGroup = 16;
+constexpr int kChunk = 4;
 
 // Sum of a[m] b[m], m = 0 .. count - 1, in four fixed partial sums.
 double Dot(const double *a, const double *b, std::int64_t count) {
@@ -50,33 +60,220 @@ double Dot(const double *a, const double *b, std::int64_t count) {
   return (s0 + s1) + (s2 + s3);
 }
 
+using Lanes = double __attribute__((vector_size(32)));
+
+// sums[r][c] = the sum of a[r][m] b[c][m] over m = 0 .. count - 1, for R
+// rows a and C columns b.
+template <int R, int C>
+__attribute__((always_inline)) inline void Dots(const double *const *a, const double *const *b,
+                                                std::int64_t count, double (*sums)[kChunk]) {
+  Lanes acc[R][C] = {};
+  std::int64_t m = 0;
+  for (; m + 4 <= count; m += 4) {
+    Lanes x[R];
+    for (int r = 0; r < R; ++r)
+      std::memcpy(&x[r], a[r] + m, sizeof(Lanes));
+    for (int c = 0; c < C; ++c) {
+      Lanes y;
+      std::memcpy(&y, b[c] + m, sizeof y);
+      for (int r = 0; r < R; ++r)
+        acc[r][c] += x[r] * y;
+    }
+  }
+  for (int r = 0; r < R; ++r)
+    for (int c = 0; c < C; ++c) {
+      double s = (acc[r][c][0] + acc[r][c][1]) + (acc[r][c][2] + acc[r][c][3]);
+      for (std::int64_t t = m; t < count; ++t)
+        s += a[r][t] * b[c][t];
+      sums[r][c] = s;
+    }
+}
+
+// Dots for one or two rows and one to kChunk columns: each value of a row is
+// loaded once for all columns, and the sums run over the four lanes of a
+// vector register.  Built twice, for processors with 256-bit vectors and for
+// any other; the program picks one when it starts.
+__attribute__((target_clones("avx2", "default"))) void
+TileDots(int rows, int columns, const double *const *a, const double *const *b, std::int64_t count,
+         double (*sums)[kChunk]) {
+  static_assert(kChunk == 4);
+  switch (rows * 8 + columns) {
+  case 9:
+    return Dots<1, 1>(a, b, count, sums);
+  case 10:
+    return Dots<1, 2>(a, b, count, sums);
+  case 11:
+    return Dots<1, 3>(a, b, count, sums);
+  case 12:
+    return Dots<1, 4>(a, b, count, sums);
+  case 17:
+    return Dots<2, 1>(a, b, count, sums);
+  case 18:
+    return Dots<2, 2>(a, b, count, sums);
+  case 19:
+    return Dots<2, 3>(a, b, count, sums);
+  default:
+    return Dots<2, 4>(a, b, count, sums);
+  }
+}
+
 // d is the reduced pivot, diagonal the column's diagonal before reduction.
 bool PivotTooSmall(double d, double diagonal) {
   return !(std::fabs(d) >= kPivotLimit) || std::fabs(d) < kRelativePivotLimit * std::fabs(diagonal);
 }
 
-// Reduces column j.  ready(i) returns once column i is finished, or false
-// when the factorisation was abandoned; then the column is left unfinished.
-template <class Ready> bool ReduceColumn(KMatrix &K, std::int32_t j, Ready &&ready) {
-  double *cj = K.Column(j);
-  const std::int32_t top = j - K.Height(j) + 1;
-  if (top < j && !ready(top))
-    return false;
-  for (std::int32_t i = top + 1; i < j; ++i) {
-    if (!ready(i))
+std::int32_t Top(const KMatrix &K, std::int32_t c) {
+  return c - K.Height(c) + 1;
+}
+
+// Sum over k = from .. to - 1 of L(r, k) g(k, c), both stored there.
+double RowDot(KMatrix &K, std::int32_t r, std::int32_t c, std::int32_t from, std::int32_t to) {
+  if (to <= from)
+    return 0.0;
+  return Dot(K.Column(r) + (r - to + 1), K.Column(c) + (c - to + 1), to - from);
+}
+
+// g(i, c) loses its whole sum: k from the lower of the two tops to i - 1.
+void ReduceElement(KMatrix &K, std::int32_t i, std::int32_t c) {
+  K.Column(c)[c - i] -= RowDot(K, i, c, std::max(Top(K, i), Top(K, c)), i);
+}
+
+// Up to kChunk columns of a group, ordered by their tops (highest column
+// first), so that the columns storing a stretch of rows k are always the first
+// few: base[c] - k points at g(k, c).
+struct Chunk {
+  int count = 0;
+  std::int32_t column[kChunk];
+  std::int32_t top[kChunk];
+  double *base[kChunk];
+};
+
+Chunk ChunkOf(KMatrix &K, std::int32_t c0, int count) {
+  Chunk chunk;
+  for (std::int32_t c = c0; c < c0 + count; ++c) {
+    int at = chunk.count++;
+    for (; at > 0 && chunk.top[at - 1] > Top(K, c); --at) {
+      chunk.column[at] = chunk.column[at - 1];
+      chunk.top[at] = chunk.top[at - 1];
+    }
+    chunk.column[at] = c;
+    chunk.top[at] = Top(K, c);
+  }
+  for (int t = 0; t < chunk.count; ++t)
+    chunk.base[t] = K.Column(chunk.column[t]) + chunk.column[t];
+  return chunk;
+}
+
+// Adds to sums[r][t] the sums over k = from .. to - 1 of L(i + first + r, k)
+// g(k, column t), for rows rows and the first columns columns of the chunk.
+void AddPiece(KMatrix &K, std::int32_t i, int first, int rows, const Chunk &chunk, int columns,
+              std::int32_t from, std::int32_t to, double (*sums)[kChunk]) {
+  if (to <= from)
+    return;
+  const double *a[2], *b[kChunk];
+  for (int r = 0; r < rows; ++r) {
+    const std::int32_t row = i + first + r;
+    a[r] = K.Column(row) + (row - to + 1);
+  }
+  for (int t = 0; t < columns; ++t)
+    b[t] = chunk.base[t] - to + 1;
+  double part[2][kChunk];
+  TileDots(rows, columns, a, b, to - from, part);
+  for (int r = 0; r < rows; ++r)
+    for (int t = 0; t < columns; ++t)
+      sums[first + r][t] += part[r][t];
+}
+
+// Rows i .. i + rows - 1 (one or two, above the group) of the chunk's
+// columns.  The sum of an element runs over the rows k that both its row and
+// its column store; the stretch of k is cut at each column's top and at the
+// rows' tops, and each piece goes to the kernel with the rows and columns that
+// store all of it.  Last, row i + 1 takes its k = i term with the reduced
+// g(i, c).
+void ReduceRows(KMatrix &K, std::int32_t i, int rows, const Chunk &chunk) {
+  const std::int32_t rowTop[2] = {Top(K, i), rows == 2 ? Top(K, i + 1) : Top(K, i)};
+  // Where both rows store k, and the row that stores more alone.
+  const std::int32_t both = std::max(rowTop[0], rowTop[1]);
+  const int lone = rowTop[0] <= rowTop[1] ? 0 : 1;
+  double sums[2][kChunk] = {};
+  for (int t = 0; t < chunk.count && chunk.top[t] < i; ++t) {
+    const std::int32_t from = chunk.top[t];
+    const std::int32_t to = t + 1 < chunk.count ? std::min(chunk.top[t + 1], i) : i;
+    AddPiece(K, i, 0, rows, chunk, t + 1, std::max(from, both), to, sums);
+    if (rows == 2)
+      AddPiece(K, i, lone, 1, chunk, t + 1, std::max(from, rowTop[lone]), std::min(to, both), sums);
+  }
+  for (int t = 0; t < chunk.count; ++t) {
+    const std::int32_t c = chunk.column[t];
+    double *g = K.Column(c);
+    if (chunk.top[t] <= i)
+      g[c - i] -= sums[0][t];
+    if (rows == 2 && chunk.top[t] <= i + 1) {
+      double below = sums[1][t];
+      if (chunk.top[t] <= i && rowTop[1] <= i)
+        below += K.Column(i + 1)[1] * g[c - i];
+      g[c - i - 1] -= below;
+    }
+  }
+}
+
+// The rows above the group (below j0) of its columns j0 .. j1 - 1, two at a
+// time.
+template <class Ready>
+bool ReduceAboveGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Ready &ready) {
+  Chunk chunks[kGroup / kChunk];
+  int chunkCount = 0;
+  std::int32_t lowestTop = j0;
+  for (std::int32_t c0 = j0; c0 < j1; c0 += kChunk) {
+    chunks[chunkCount] = ChunkOf(K, c0, std::min(kChunk, static_cast<int>(j1 - c0)));
+    lowestTop = std::min(lowestTop, chunks[chunkCount++].top[0]);
+  }
+  for (std::int32_t i = lowestTop; i < j0;) {
+    const int rows = i + 1 < j0 ? 2 : 1;
+    if (!ready(i) || (rows == 2 && !ready(i + 1)))
       return false;
-    const std::int32_t start = std::max(i - K.Height(i) + 1, top);
-    cj[j - i] -= Dot(K.Column(i) + 1, cj + (j - i) + 1, i - start);
+    for (int h = 0; h < chunkCount; ++h)
+      ReduceRows(K, i, rows, chunks[h]);
+    i += rows;
   }
-  double d = cj[0];
-  for (std::int32_t r = top; r < j; ++r) {
-    const double g = cj[j - r];
-    const double l = g / K.Column(r)[0];
-    d -= l * g;
-    cj[j - r] = l;
-  }
-  cj[0] = d;
   return true;
+}
+
+// The rows of column c inside its group, then its factors and its pivot.
+// False when the pivot is too small.
+bool FinishColumn(KMatrix &K, std::int32_t c, std::int32_t j0) {
+  double *g = K.Column(c);
+  const std::int32_t top = Top(K, c);
+  for (std::int32_t i = std::max(j0, top + 1); i < c; ++i)
+    ReduceElement(K, i, c);
+  const double diagonal = g[0];
+  double d = diagonal;
+  for (std::int32_t r = top; r < c; ++r) {
+    const double v = g[c - r];
+    const double l = v / K.Column(r)[0];
+    d -= l * v;
+    g[c - r] = l;
+  }
+  g[0] = d;
+  return !PivotTooSmall(d, diagonal);
+}
+
+enum class GroupResult { Finished, PivotTooSmall, Abandoned };
+
+// Reduces the group of columns j0 .. j1 - 1.  ready(i) returns once column
+// i is finished, or false when the factorisation was abandoned; finished(c)
+// is told each column as it is done.
+template <class Ready, class Finished>
+GroupResult ReduceGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Ready &&ready,
+                        Finished &&finished) {
+  if (!ReduceAboveGroup(K, j0, j1, ready))
+    return GroupResult::Abandoned;
+  for (std::int32_t c = j0; c < j1; ++c) {
+    if (!FinishColumn(K, c, j0))
+      return GroupResult::PivotTooSmall;
+    finished(c);
+  }
+  return GroupResult::Finished;
 }
 
 int DiagonalStatus(const KMatrix &K) {
@@ -87,10 +284,11 @@ int DiagonalStatus(const KMatrix &K) {
 }
 
 int DecomposeSequential(KMatrix &K) {
-  for (std::int32_t j = 0; j < K.N(); ++j) {
-    const double diagonal = K.Column(j)[0];
-    ReduceColumn(K, j, [](std::int32_t) { return true; });
-    if (PivotTooSmall(K.Column(j)[0], diagonal))
+  for (std::int32_t j0 = 0; j0 < K.N(); j0 += kGroup) {
+    const auto result = ReduceGroup(
+        K, j0, std::min(j0 + kGroup, K.N()), [](std::int32_t) { return true; },
+        [](std::int32_t) {});
+    if (result != GroupResult::Finished)
       return kPivotTooSmall;
   }
   return DiagonalStatus(K);
@@ -107,7 +305,7 @@ public:
   explicit ParallelDecomposition(KMatrix &K)
       : K(K), done(new std::atomic<std::uint8_t>[static_cast<std::size_t>(K.N())]) {
     for (std::int32_t j = 0; j < K.N(); ++j)
-      done[j].store(0, std::memory_order_relaxed);
+      done[j].store(kWaiting, std::memory_order_relaxed);
   }
 
   int Run(int threads) {
@@ -123,31 +321,44 @@ public:
 private:
   void Work() {
     auto ready = [this](std::int32_t i) { return WaitFor(i); };
+    auto finished = [this](std::int32_t c) { Mark(c, kDone); };
     while (!failed.load(std::memory_order_relaxed)) {
-      const std::int32_t j = next.fetch_add(1, std::memory_order_relaxed);
-      if (j >= K.N())
+      const std::int32_t j0 = next.fetch_add(kGroup, std::memory_order_relaxed);
+      if (j0 >= K.N())
         return;
-      const double diagonal = K.Column(j)[0];
-      if (!ReduceColumn(K, j, ready))
-        return;
-      if (PivotTooSmall(K.Column(j)[0], diagonal))
-        failed.store(true);
-      done[j].store(1, std::memory_order_release);
+      const std::int32_t j1 = std::min(j0 + kGroup, K.N());
+      const GroupResult result = ReduceGroup(K, j0, j1, ready, finished);
+      if (result == GroupResult::Finished)
+        continue;
+      // Whoever waits for a column of this group learns that it never comes.
+      failed.store(true);
+      for (std::int32_t c = j0; c < j1; ++c)
+        if (done[c].load(std::memory_order_relaxed) == kWaiting)
+          Mark(c, kAbandoned);
+      return;
     }
   }
 
+  void Mark(std::int32_t c, std::uint8_t state) {
+    done[c].store(state, std::memory_order_release);
+    done[c].notify_all();
+  }
+
+  // Spins a little, since the column is usually about to be finished, then
+  // sleeps, so that on a busy machine the thread that works on the column
+  // gets the core.
   bool WaitFor(std::int32_t i) {
-    for (int spins = 0; !done[i].load(std::memory_order_acquire); ++spins) {
-      if (failed.load(std::memory_order_relaxed))
-        return false;
-      if (spins < 200)
-        Pause();
-      else
-        std::this_thread::yield();
+    for (int spins = 0; spins < 2000; ++spins) {
+      const std::uint8_t state = done[i].load(std::memory_order_acquire);
+      if (state != kWaiting)
+        return state == kDone;
+      Pause();
     }
-    return true;
+    done[i].wait(kWaiting, std::memory_order_acquire);
+    return done[i].load(std::memory_order_acquire) == kDone;
   }
 
+  static constexpr std::uint8_t kWaiting = 0, kDone = 1, kAbandoned = 2;
   KMatrix &K;
   std::unique_ptr<std::atomic<std::uint8_t>[]> done;
   std::atomic<std::int32_t> next{0};
@@ -163,19 +374,29 @@ double FactorisationWork(const KMatrix &K) {
   return work;
 }
 
+// Half the cores, and no more than are idle by the load average of the last
+// minute: a thread that has to share its core with other programs holds up
+// every thread waiting for its columns.
+int FactorisationThreads() {
+  const int cores = static_cast<int>(std::thread::hardware_concurrency());
+  int threads = cores / 2;
+  double load = 0.0;
+  if (getloadavg(&load, 1) == 1)
+    threads = std::min(threads, cores - static_cast<int>(std::ceil(load)));
+  return std::clamp(threads, 1, kMaxThreads);
+}
+
 } // namespace
 
 int LDLDecompose(KMatrix &K, int threads) {
   AnalysisProgress("LDL Zerlegung");
-  if (threads <= 1 || K.N() < 2)
+  if (threads <= 1 || K.N() <= kGroup)
     return DecomposeSequential(K);
   return ParallelDecomposition(K).Run(threads);
 }
 
 int LDLDecompose(KMatrix &K) {
-  int threads = static_cast<int>(std::thread::hardware_concurrency()) / 2;
-  threads = std::clamp(threads, 1, kMaxThreads);
   if (FactorisationWork(K) < kThreadedWork)
-    threads = 1;
-  return LDLDecompose(K, threads);
+    return LDLDecompose(K, 1);
+  return LDLDecompose(K, FactorisationThreads());
 }
