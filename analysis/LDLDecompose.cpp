@@ -4,13 +4,14 @@
 // above it, then each g(r, j) becomes L(j, r) = g(r, j) / D(r) and D(j) loses
 // L(j, r) g(r, j).  All loops run over the stored heights only.
 //
-// Columns are reduced in groups of kGroup.  Above the group, two rows at a
-// time meet four columns of the group in one small dense kernel: each value
-// of the two rows is loaded once for four columns, and the sums run over
-// four lanes of a vector register, so the work is bounded by the arithmetic
-// instead of by the loads.  Inside the group, and where the columns' tops
-// differ, the plain dot products finish the reduction.  Every column sees the
-// same sums in the same order whatever the thread count.
+// Columns are reduced in groups of kGroup, copied into a dense panel that
+// gives them one common top.  Above the group, two rows at a time meet four
+// columns of the panel in one small dense kernel: each value of the two rows
+// is loaded once for four columns, and the sums run over four lanes of a
+// vector register, so the work is bounded by the arithmetic instead of by
+// the loads.  Inside the group the plain dot products finish the reduction.
+// Every column sees the same sums in the same order whatever the thread
+// count.
 //
 // Several threads may reduce different groups at once: a group needs the
 // finished columns above it, and a thread waits for each of them just before
@@ -42,7 +43,7 @@ constexpr double kRelativePivotLimit = 1e-9;
 constexpr double kThreadedWork = 2e7;
 constexpr int kMaxThreads = 8;
 // Columns reduced together, and columns one kernel call serves.
-constexpr std::int32_t kGroup = 16;
+constexpr std::int32_t kGroup = 8;
 constexpr int kChunk = 4;
 
 // Sum of a[m] b[m], m = 0 .. count - 1, in four fixed partial sums.
@@ -138,104 +139,106 @@ void ReduceElement(KMatrix &K, std::int32_t i, std::int32_t c) {
   K.Column(c)[c - i] -= RowDot(K, i, c, std::max(Top(K, i), Top(K, c)), i);
 }
 
-// Up to kChunk columns of a group, ordered by their tops (highest column
-// first), so that the columns storing a stretch of rows k are always the first
-// few: base[c] - k points at g(k, c).
-struct Chunk {
-  int count = 0;
-  std::int32_t column[kChunk];
-  std::int32_t top[kChunk];
-  double *base[kChunk];
+// The columns of a group copied into one dense panel whose columns all
+// begin at the group's lowest top, with zeros above each column's own top.
+// The zeros stay exactly zero through the reduction, so every row above the
+// group meets all columns of the panel in one stretch of k.  base[t] - k
+// points at g(k, j0 + t).
+class Panel {
+public:
+  // Copies columns j0 .. j1 - 1 in.
+  void Load(KMatrix &K, std::int32_t j0, std::int32_t j1) {
+    first = j0;
+    columns = static_cast<int>(j1 - j0);
+    top = j0;
+    for (std::int32_t c = j0; c < j1; ++c)
+      top = std::min(top, Top(K, c));
+    length = j1 - top;
+    values.assign(static_cast<std::size_t>(columns) * length, 0.0);
+    for (int t = 0; t < columns; ++t) {
+      const std::int32_t c = j0 + t;
+      std::copy_n(K.Column(c), K.Height(c), &values[static_cast<std::size_t>(t) * length]);
+      base[t] = &values[static_cast<std::size_t>(t) * length] + c;
+    }
+  }
+  // Copies the columns' stored rows back.
+  void Store(KMatrix &K) const {
+    for (int t = 0; t < columns; ++t) {
+      const std::int32_t c = first + t;
+      std::copy_n(&values[static_cast<std::size_t>(t) * length], K.Height(c), K.Column(c));
+    }
+  }
+
+  std::int32_t first = 0;
+  int columns = 0;
+  std::int32_t top = 0;
+  std::int32_t length = 0;
+  double *base[kGroup];
+
+private:
+  std::vector<double> values;
 };
 
-Chunk ChunkOf(KMatrix &K, std::int32_t c0, int count) {
-  Chunk chunk;
-  for (std::int32_t c = c0; c < c0 + count; ++c) {
-    int at = chunk.count++;
-    for (; at > 0 && chunk.top[at - 1] > Top(K, c); --at) {
-      chunk.column[at] = chunk.column[at - 1];
-      chunk.top[at] = chunk.top[at - 1];
-    }
-    chunk.column[at] = c;
-    chunk.top[at] = Top(K, c);
-  }
-  for (int t = 0; t < chunk.count; ++t)
-    chunk.base[t] = K.Column(chunk.column[t]) + chunk.column[t];
-  return chunk;
-}
-
 // Adds to sums[r][t] the sums over k = from .. to - 1 of L(i + first + r, k)
-// g(k, column t), for rows rows and the first columns columns of the chunk.
-void AddPiece(KMatrix &K, std::int32_t i, int first, int rows, const Chunk &chunk, int columns,
-              std::int32_t from, std::int32_t to, double (*sums)[kChunk]) {
+// g(k, j0 + t), for rows rows and all columns of the panel.
+void AddPiece(KMatrix &K, std::int32_t i, int first, int rows, const Panel &panel,
+              std::int32_t from, std::int32_t to, double (*sums)[kGroup]) {
   if (to <= from)
     return;
-  const double *a[2], *b[kChunk];
+  const double *a[2];
   for (int r = 0; r < rows; ++r) {
     const std::int32_t row = i + first + r;
     a[r] = K.Column(row) + (row - to + 1);
   }
-  for (int t = 0; t < columns; ++t)
-    b[t] = chunk.base[t] - to + 1;
-  double part[2][kChunk];
-  TileDots(rows, columns, a, b, to - from, part);
-  for (int r = 0; r < rows; ++r)
+  for (int t0 = 0; t0 < panel.columns; t0 += kChunk) {
+    const int columns = std::min(kChunk, panel.columns - t0);
+    const double *b[kChunk];
     for (int t = 0; t < columns; ++t)
-      sums[first + r][t] += part[r][t];
+      b[t] = panel.base[t0 + t] - to + 1;
+    double part[2][kChunk];
+    TileDots(rows, columns, a, b, to - from, part);
+    for (int r = 0; r < rows; ++r)
+      for (int t = 0; t < columns; ++t)
+        sums[first + r][t0 + t] += part[r][t];
+  }
 }
 
-// Rows i .. i + rows - 1 (one or two, above the group) of the chunk's
-// columns.  The sum of an element runs over the rows k that both its row and
-// its column store; the stretch of k is cut at each column's top and at the
-// rows' tops, and each piece goes to the kernel with the rows and columns that
-// store all of it.  Last, row i + 1 takes its k = i term with the reduced
-// g(i, c).
-void ReduceRows(KMatrix &K, std::int32_t i, int rows, const Chunk &chunk) {
-  const std::int32_t rowTop[2] = {Top(K, i), rows == 2 ? Top(K, i + 1) : Top(K, i)};
-  // Where both rows store k, and the row that stores more alone.
+// Rows i .. i + rows - 1 (one or two, above the group) of the panel.  The
+// sums run over the rows k both rows store, then over those only the row
+// with the lower top stores; last, row i + 1 takes its k = i term with the
+// reduced g(i, c).
+void ReduceRows(KMatrix &K, std::int32_t i, int rows, Panel &panel) {
+  const std::int32_t rowTop[2] = {std::max(Top(K, i), panel.top),
+                                  std::max(rows == 2 ? Top(K, i + 1) : Top(K, i), panel.top)};
   const std::int32_t both = std::max(rowTop[0], rowTop[1]);
   const int lone = rowTop[0] <= rowTop[1] ? 0 : 1;
-  double sums[2][kChunk] = {};
-  for (int t = 0; t < chunk.count && chunk.top[t] < i; ++t) {
-    const std::int32_t from = chunk.top[t];
-    const std::int32_t to = t + 1 < chunk.count ? std::min(chunk.top[t + 1], i) : i;
-    AddPiece(K, i, 0, rows, chunk, t + 1, std::max(from, both), to, sums);
+  double sums[2][kGroup] = {};
+  AddPiece(K, i, 0, rows, panel, both, i, sums);
+  if (rows == 2)
+    AddPiece(K, i, lone, 1, panel, rowTop[lone], std::min(i, both), sums);
+  const bool coupled = rows == 2 && Top(K, i + 1) <= i;
+  const double l = coupled ? K.Column(i + 1)[1] : 0.0;
+  for (int t = 0; t < panel.columns; ++t) {
+    double *g = panel.base[t] - i;
+    g[0] -= sums[0][t];
     if (rows == 2)
-      AddPiece(K, i, lone, 1, chunk, t + 1, std::max(from, rowTop[lone]), std::min(to, both), sums);
-  }
-  for (int t = 0; t < chunk.count; ++t) {
-    const std::int32_t c = chunk.column[t];
-    double *g = K.Column(c);
-    if (chunk.top[t] <= i)
-      g[c - i] -= sums[0][t];
-    if (rows == 2 && chunk.top[t] <= i + 1) {
-      double below = sums[1][t];
-      if (chunk.top[t] <= i && rowTop[1] <= i)
-        below += K.Column(i + 1)[1] * g[c - i];
-      g[c - i - 1] -= below;
-    }
+      g[-1] -= sums[1][t] + (coupled ? l * g[0] : 0.0);
   }
 }
 
 // The rows above the group (below j0) of its columns j0 .. j1 - 1, two at a
-// time.
+// time, on the panel.
 template <class Ready>
-bool ReduceAboveGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Ready &ready) {
-  Chunk chunks[kGroup / kChunk];
-  int chunkCount = 0;
-  std::int32_t lowestTop = j0;
-  for (std::int32_t c0 = j0; c0 < j1; c0 += kChunk) {
-    chunks[chunkCount] = ChunkOf(K, c0, std::min(kChunk, static_cast<int>(j1 - c0)));
-    lowestTop = std::min(lowestTop, chunks[chunkCount++].top[0]);
-  }
-  for (std::int32_t i = lowestTop; i < j0;) {
+bool ReduceAboveGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Panel &panel, Ready &ready) {
+  panel.Load(K, j0, j1);
+  for (std::int32_t i = panel.top; i < j0;) {
     const int rows = i + 1 < j0 ? 2 : 1;
     if (!ready(i) || (rows == 2 && !ready(i + 1)))
       return false;
-    for (int h = 0; h < chunkCount; ++h)
-      ReduceRows(K, i, rows, chunks[h]);
+    ReduceRows(K, i, rows, panel);
     i += rows;
   }
+  panel.Store(K);
   return true;
 }
 
@@ -264,9 +267,9 @@ enum class GroupResult { Finished, PivotTooSmall, Abandoned };
 // i is finished, or false when the factorisation was abandoned; finished(c)
 // is told each column as it is done.
 template <class Ready, class Finished>
-GroupResult ReduceGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Ready &&ready,
+GroupResult ReduceGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Panel &panel, Ready &&ready,
                         Finished &&finished) {
-  if (!ReduceAboveGroup(K, j0, j1, ready))
+  if (!ReduceAboveGroup(K, j0, j1, panel, ready))
     return GroupResult::Abandoned;
   for (std::int32_t c = j0; c < j1; ++c) {
     if (!FinishColumn(K, c, j0))
@@ -284,9 +287,10 @@ int DiagonalStatus(const KMatrix &K) {
 }
 
 int DecomposeSequential(KMatrix &K) {
+  Panel panel;
   for (std::int32_t j0 = 0; j0 < K.N(); j0 += kGroup) {
     const auto result = ReduceGroup(
-        K, j0, std::min(j0 + kGroup, K.N()), [](std::int32_t) { return true; },
+        K, j0, std::min(j0 + kGroup, K.N()), panel, [](std::int32_t) { return true; },
         [](std::int32_t) {});
     if (result != GroupResult::Finished)
       return kPivotTooSmall;
@@ -322,12 +326,13 @@ private:
   void Work() {
     auto ready = [this](std::int32_t i) { return WaitFor(i); };
     auto finished = [this](std::int32_t c) { Mark(c, kDone); };
+    Panel panel;
     while (!failed.load(std::memory_order_relaxed)) {
       const std::int32_t j0 = next.fetch_add(kGroup, std::memory_order_relaxed);
       if (j0 >= K.N())
         return;
       const std::int32_t j1 = std::min(j0 + kGroup, K.N());
-      const GroupResult result = ReduceGroup(K, j0, j1, ready, finished);
+      const GroupResult result = ReduceGroup(K, j0, j1, panel, ready, finished);
       if (result == GroupResult::Finished)
         continue;
       // Whoever waits for a column of this group learns that it never comes.
