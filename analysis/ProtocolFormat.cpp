@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -15,6 +16,10 @@ namespace {
 // might not fit the buffer below.
 constexpr int kLargestWidth = 1000;
 constexpr int kLargestPrecision = 100;
+// Up to this many significant digits the scaled value of RoundedScaled is
+// below 10^6, so its one rounding error (under 10^-10) cannot move it across
+// a half by more than the margin it keeps.
+constexpr int kFastDigits = 6;
 
 struct Spec {
   bool left = false;      // '-'
@@ -144,6 +149,105 @@ std::string_view AlternateForm(std::string_view number, double value, const Spec
   return {out, static_cast<std::size_t>(end - out)};
 }
 
+// Significant digits and decimal exponent of a value: digits[0] is the
+// first digit, exponent the power of ten it stands for.
+struct Decimal {
+  char digits[24];
+  int count = 0;
+  int exponent = 0;
+};
+
+// The value rounded to precision significant digits by one scaling with an
+// exact power of ten: the scaled value is then off by at most one rounding,
+// far less than its distance from the nearest half unless it lies on or next
+// to one, and there false asks for the exact conversion, as it does for
+// magnitudes the exact powers of ten do not reach.  carried is set when the
+// rounding added a digit in front (9.9995 to 10.00).
+bool RoundedScaled(double value, int precision, Decimal &decimal, bool &carried) {
+  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr int kLargest = 22;
+  const double magnitude = std::fabs(value);
+  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int shift = precision - 1 - exponent;
+    if (shift > kLargest || shift < -kLargest)
+      return false;
+    const double scaled = shift >= 0 ? magnitude * kPowers[shift] : magnitude / kPowers[-shift];
+    // Where log10 was off by one.
+    if (scaled < kPowers[precision - 1]) {
+      --exponent;
+      continue;
+    }
+    if (scaled >= kPowers[precision]) {
+      ++exponent;
+      continue;
+    }
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 1e-6)
+      return false;
+    auto digits = static_cast<std::int64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    carried = static_cast<double>(digits) == kPowers[precision];
+    if (carried) {
+      digits /= 10;
+      ++exponent;
+    }
+    decimal.count = static_cast<int>(
+        std::to_chars(decimal.digits, decimal.digits + sizeof decimal.digits, digits).ptr -
+        decimal.digits);
+    decimal.exponent = exponent;
+    return true;
+  }
+  return false;
+}
+
+// %g of a normal value (not zero, subnormal, infinite or NaN) with a
+// precision of 1 .. kFastDigits, from its digits rounded by RoundedScaled,
+// into out.  False where those cannot decide.
+bool GeneralFromShortest(double value, const Spec &spec, int precision, std::string &out) {
+  Decimal d;
+  bool carried = false;
+  if (!RoundedScaled(value, precision, d, carried))
+    return false;
+  // The digits printed: all precision of them in the alternate form (but
+  // see CarriedIntoExponent), else without trailing zeros.
+  int shown = d.count;
+  for (; spec.alternate && shown < precision; ++shown)
+    d.digits[shown] = '0';
+  const bool quirk = spec.alternate && carried && d.exponent == precision;
+  while ((!spec.alternate || quirk) && shown > 1 && d.digits[shown - 1] == '0')
+    --shown;
+  if (std::signbit(value))
+    out += '-';
+  if (d.exponent < -4 || d.exponent >= precision) {
+    out += d.digits[0];
+    if (shown > 1 || spec.alternate)
+      out += '.';
+    out.append(d.digits + 1, static_cast<std::size_t>(shown - 1));
+    const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent;
+    out += d.exponent < 0 ? "e-" : "e+";
+    if (magnitude < 10)
+      out += '0';
+    char exponent[4];
+    out.append(exponent, std::to_chars(exponent, exponent + 4, magnitude).ptr);
+  } else if (d.exponent < 0) {
+    out += "0.";
+    out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    out.append(d.digits, static_cast<std::size_t>(shown));
+  } else {
+    const int whole = d.exponent + 1;
+    for (int k = 0; k < whole; ++k)
+      out += k < shown ? d.digits[k] : '0';
+    if (shown > whole || spec.alternate)
+      out += '.';
+    if (shown > whole)
+      out.append(d.digits + whole, static_cast<std::size_t>(shown - whole));
+  }
+  return true;
+}
+
 // False when the number does not fit the buffer (not with the limits above).
 bool AppendDouble(std::string &text, double value, const Spec &spec) {
   // %f of the largest double has 309 digits before the point.
@@ -156,6 +260,13 @@ bool AppendDouble(std::string &text, double value, const Spec &spec) {
     style = std::chars_format::fixed;
   else if (precision == 0)
     precision = 1; // %g counts significant digits, at least one
+  if (spec.conversion == 'g' && precision <= kFastDigits && std::isnormal(value)) {
+    std::string fast;
+    if (GeneralFromShortest(value, spec, precision, fast)) {
+      Pad(text, fast, spec);
+      return true;
+    }
+  }
   const std::to_chars_result r =
       std::to_chars(number.begin(), number.end(), value, style, precision);
   if (r.ec != std::errc())
