@@ -4,13 +4,12 @@
 // above it, then each g(r, j) becomes L(j, r) = g(r, j) / D(r) and D(j) loses
 // L(j, r) g(r, j).  All loops run over the stored heights only.
 //
-// Columns are reduced in groups of kGroup, copied into a dense panel that
-// gives them one common top.  Above the group, two rows at a time meet four
-// columns of the panel in one small dense kernel: each value of the two rows
-// is loaded once for four columns, and the sums run over four lanes of a
-// vector register, so the work is bounded by the arithmetic instead of by
-// the loads.  Inside the group the plain dot products finish the reduction.
-// Every column sees the same sums in the same order whatever the thread
+// Columns are reduced in groups of kGroup.  Each row above a group meets
+// four of its columns at a time in one small vector kernel that loads each
+// value of the row once for the four columns; inside the group the plain dot
+// products finish the reduction.  Every sum is formed exactly as the plain
+// column-by-column reduction forms it, so the factors are the same to the
+// last bit, whatever the group, the processor's vector width or the thread
 // count.
 //
 // Several threads may reduce different groups at once: a group needs the
@@ -63,58 +62,56 @@ double Dot(const double *a, const double *b, std::int64_t count) {
 
 using Lanes = double __attribute__((vector_size(32)));
 
-// sums[r][c] = the sum of a[r][m] b[c][m] over m = 0 .. count - 1, for R
-// rows a and C columns b.
-template <int R, int C>
-__attribute__((always_inline)) inline void Dots(const double *const *a, const double *const *b,
-                                                std::int64_t count, double (*sums)[kChunk]) {
-  Lanes acc[R][C] = {};
+// Dot for one row a and C columns b at once, each column with its own
+// count: every sum comes out bit for bit as Dot gives it, since lane l of a
+// vector register takes the terms m = l, l + 4, ... in the order Dot's
+// partial sum s_l takes them, and the rest goes as in Dot.  Each value of the
+// row is loaded once for all columns.
+template <int C>
+__attribute__((always_inline)) inline void Dots(const double *a, const double *const *b,
+                                                const std::int64_t *count, double *sums) {
+  std::int64_t common = count[0];
+  for (int c = 1; c < C; ++c)
+    common = std::min(common, count[c]);
+  Lanes acc[C] = {};
   std::int64_t m = 0;
-  for (; m + 4 <= count; m += 4) {
-    Lanes x[R];
-    for (int r = 0; r < R; ++r)
-      std::memcpy(&x[r], a[r] + m, sizeof(Lanes));
+  for (; m + 4 <= common; m += 4) {
+    Lanes x;
+    std::memcpy(&x, a + m, sizeof x);
     for (int c = 0; c < C; ++c) {
       Lanes y;
       std::memcpy(&y, b[c] + m, sizeof y);
-      for (int r = 0; r < R; ++r)
-        acc[r][c] += x[r] * y;
+      acc[c] += x * y;
     }
   }
-  for (int r = 0; r < R; ++r)
-    for (int c = 0; c < C; ++c) {
-      double s = (acc[r][c][0] + acc[r][c][1]) + (acc[r][c][2] + acc[r][c][3]);
-      for (std::int64_t t = m; t < count; ++t)
-        s += a[r][t] * b[c][t];
-      sums[r][c] = s;
-    }
+  for (int c = 0; c < C; ++c) {
+    double s[4] = {acc[c][0], acc[c][1], acc[c][2], acc[c][3]};
+    std::int64_t t = m;
+    for (; t + 4 <= count[c]; t += 4)
+      for (int l = 0; l < 4; ++l)
+        s[l] += a[t + l] * b[c][t + l];
+    for (; t < count[c]; ++t)
+      s[0] += a[t] * b[c][t];
+    sums[c] = (s[0] + s[1]) + (s[2] + s[3]);
+  }
 }
 
-// Dots for one or two rows and one to kChunk columns: each value of a row is
-// loaded once for all columns, and the sums run over the four lanes of a
-// vector register.  Built twice, for processors with 256-bit vectors and for
-// any other; the program picks one when it starts.
-__attribute__((target_clones("avx2", "default"))) void
-TileDots(int rows, int columns, const double *const *a, const double *const *b, std::int64_t count,
-         double (*sums)[kChunk]) {
+// Dots for one to kChunk columns.  Built twice, for processors with 256-bit
+// vectors and for any other; the program picks one when it starts.
+__attribute__((target_clones("avx2", "default"))) void RowDots(int columns, const double *a,
+                                                               const double *const *b,
+                                                               const std::int64_t *count,
+                                                               double *sums) {
   static_assert(kChunk == 4);
-  switch (rows * 8 + columns) {
-  case 9:
-    return Dots<1, 1>(a, b, count, sums);
-  case 10:
-    return Dots<1, 2>(a, b, count, sums);
-  case 11:
-    return Dots<1, 3>(a, b, count, sums);
-  case 12:
-    return Dots<1, 4>(a, b, count, sums);
-  case 17:
-    return Dots<2, 1>(a, b, count, sums);
-  case 18:
-    return Dots<2, 2>(a, b, count, sums);
-  case 19:
-    return Dots<2, 3>(a, b, count, sums);
+  switch (columns) {
+  case 1:
+    return Dots<1>(a, b, count, sums);
+  case 2:
+    return Dots<2>(a, b, count, sums);
+  case 3:
+    return Dots<3>(a, b, count, sums);
   default:
-    return Dots<2, 4>(a, b, count, sums);
+    return Dots<4>(a, b, count, sums);
   }
 }
 
@@ -127,118 +124,53 @@ std::int32_t Top(const KMatrix &K, std::int32_t c) {
   return c - K.Height(c) + 1;
 }
 
-// Sum over k = from .. to - 1 of L(r, k) g(k, c), both stored there.
-double RowDot(KMatrix &K, std::int32_t r, std::int32_t c, std::int32_t from, std::int32_t to) {
-  if (to <= from)
-    return 0.0;
-  return Dot(K.Column(r) + (r - to + 1), K.Column(c) + (c - to + 1), to - from);
-}
-
 // g(i, c) loses its whole sum: k from the lower of the two tops to i - 1.
 void ReduceElement(KMatrix &K, std::int32_t i, std::int32_t c) {
-  K.Column(c)[c - i] -= RowDot(K, i, c, std::max(Top(K, i), Top(K, c)), i);
+  const std::int32_t from = std::max(Top(K, i), Top(K, c));
+  K.Column(c)[c - i] -= Dot(K.Column(i) + 1, K.Column(c) + (c - i) + 1, i - from);
 }
 
-// The columns of a group copied into one dense panel whose columns all
-// begin at the group's lowest top, with zeros above each column's own top.
-// The zeros stay exactly zero through the reduction, so every row above the
-// group meets all columns of the panel in one stretch of k.  base[t] - k
-// points at g(k, j0 + t).
-class Panel {
-public:
-  // Copies columns j0 .. j1 - 1 in.
-  void Load(KMatrix &K, std::int32_t j0, std::int32_t j1) {
-    first = j0;
-    columns = static_cast<int>(j1 - j0);
-    top = j0;
-    for (std::int32_t c = j0; c < j1; ++c)
-      top = std::min(top, Top(K, c));
-    length = j1 - top;
-    values.assign(static_cast<std::size_t>(columns) * length, 0.0);
-    for (int t = 0; t < columns; ++t) {
-      const std::int32_t c = j0 + t;
-      std::copy_n(K.Column(c), K.Height(c), &values[static_cast<std::size_t>(t) * length]);
-      base[t] = &values[static_cast<std::size_t>(t) * length] + c;
+// Row i (above the group) of the columns j0 .. j1 - 1 that store it: each
+// g(i, c) loses the sum over k from the lower of the two tops to i - 1 of
+// L(i, k) g(k, c), four columns to a kernel call.
+void ReduceRow(KMatrix &K, std::int32_t i, std::int32_t j0, std::int32_t j1,
+               const std::int32_t *tops) {
+  const double *a = K.Column(i) + 1;
+  const std::int32_t rowTop = Top(K, i);
+  std::int32_t column[kChunk];
+  const double *b[kChunk];
+  std::int64_t count[kChunk];
+  double sums[kChunk];
+  int n = 0;
+  for (std::int32_t c = j0; c <= j1; ++c) {
+    if (n == kChunk || (c == j1 && n > 0)) {
+      RowDots(n, a, b, count, sums);
+      for (int t = 0; t < n; ++t)
+        K.Column(column[t])[column[t] - i] -= sums[t];
+      n = 0;
     }
-  }
-  // Copies the columns' stored rows back.
-  void Store(KMatrix &K) const {
-    for (int t = 0; t < columns; ++t) {
-      const std::int32_t c = first + t;
-      std::copy_n(&values[static_cast<std::size_t>(t) * length], K.Height(c), K.Column(c));
-    }
-  }
-
-  std::int32_t first = 0;
-  int columns = 0;
-  std::int32_t top = 0;
-  std::int32_t length = 0;
-  double *base[kGroup];
-
-private:
-  std::vector<double> values;
-};
-
-// Adds to sums[r][t] the sums over k = from .. to - 1 of L(i + first + r, k)
-// g(k, j0 + t), for rows rows and all columns of the panel.
-void AddPiece(KMatrix &K, std::int32_t i, int first, int rows, const Panel &panel,
-              std::int32_t from, std::int32_t to, double (*sums)[kGroup]) {
-  if (to <= from)
-    return;
-  const double *a[2];
-  for (int r = 0; r < rows; ++r) {
-    const std::int32_t row = i + first + r;
-    a[r] = K.Column(row) + (row - to + 1);
-  }
-  for (int t0 = 0; t0 < panel.columns; t0 += kChunk) {
-    const int columns = std::min(kChunk, panel.columns - t0);
-    const double *b[kChunk];
-    for (int t = 0; t < columns; ++t)
-      b[t] = panel.base[t0 + t] - to + 1;
-    double part[2][kChunk];
-    TileDots(rows, columns, a, b, to - from, part);
-    for (int r = 0; r < rows; ++r)
-      for (int t = 0; t < columns; ++t)
-        sums[first + r][t0 + t] += part[r][t];
+    if (c == j1 || tops[c - j0] > i)
+      continue;
+    column[n] = c;
+    b[n] = K.Column(c) + (c - i) + 1;
+    count[n++] = i - std::max(rowTop, tops[c - j0]);
   }
 }
 
-// Rows i .. i + rows - 1 (one or two, above the group) of the panel.  The
-// sums run over the rows k both rows store, then over those only the row
-// with the lower top stores; last, row i + 1 takes its k = i term with the
-// reduced g(i, c).
-void ReduceRows(KMatrix &K, std::int32_t i, int rows, Panel &panel) {
-  const std::int32_t rowTop[2] = {std::max(Top(K, i), panel.top),
-                                  std::max(rows == 2 ? Top(K, i + 1) : Top(K, i), panel.top)};
-  const std::int32_t both = std::max(rowTop[0], rowTop[1]);
-  const int lone = rowTop[0] <= rowTop[1] ? 0 : 1;
-  double sums[2][kGroup] = {};
-  AddPiece(K, i, 0, rows, panel, both, i, sums);
-  if (rows == 2)
-    AddPiece(K, i, lone, 1, panel, rowTop[lone], std::min(i, both), sums);
-  const bool coupled = rows == 2 && Top(K, i + 1) <= i;
-  const double l = coupled ? K.Column(i + 1)[1] : 0.0;
-  for (int t = 0; t < panel.columns; ++t) {
-    double *g = panel.base[t] - i;
-    g[0] -= sums[0][t];
-    if (rows == 2)
-      g[-1] -= sums[1][t] + (coupled ? l * g[0] : 0.0);
-  }
-}
-
-// The rows above the group (below j0) of its columns j0 .. j1 - 1, two at a
-// time, on the panel.
+// The rows above the group (below j0) of its columns j0 .. j1 - 1.
 template <class Ready>
-bool ReduceAboveGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Panel &panel, Ready &ready) {
-  panel.Load(K, j0, j1);
-  for (std::int32_t i = panel.top; i < j0;) {
-    const int rows = i + 1 < j0 ? 2 : 1;
-    if (!ready(i) || (rows == 2 && !ready(i + 1)))
-      return false;
-    ReduceRows(K, i, rows, panel);
-    i += rows;
+bool ReduceAboveGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Ready &ready) {
+  std::int32_t tops[kGroup];
+  std::int32_t lowestTop = j0;
+  for (std::int32_t c = j0; c < j1; ++c) {
+    tops[c - j0] = Top(K, c);
+    lowestTop = std::min(lowestTop, tops[c - j0]);
   }
-  panel.Store(K);
+  for (std::int32_t i = lowestTop; i < j0; ++i) {
+    if (!ready(i))
+      return false;
+    ReduceRow(K, i, j0, j1, tops);
+  }
   return true;
 }
 
@@ -267,9 +199,9 @@ enum class GroupResult { Finished, PivotTooSmall, Abandoned };
 // i is finished, or false when the factorisation was abandoned; finished(c)
 // is told each column as it is done.
 template <class Ready, class Finished>
-GroupResult ReduceGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Panel &panel, Ready &&ready,
+GroupResult ReduceGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, Ready &&ready,
                         Finished &&finished) {
-  if (!ReduceAboveGroup(K, j0, j1, panel, ready))
+  if (!ReduceAboveGroup(K, j0, j1, ready))
     return GroupResult::Abandoned;
   for (std::int32_t c = j0; c < j1; ++c) {
     if (!FinishColumn(K, c, j0))
@@ -287,10 +219,9 @@ int DiagonalStatus(const KMatrix &K) {
 }
 
 int DecomposeSequential(KMatrix &K) {
-  Panel panel;
   for (std::int32_t j0 = 0; j0 < K.N(); j0 += kGroup) {
     const auto result = ReduceGroup(
-        K, j0, std::min(j0 + kGroup, K.N()), panel, [](std::int32_t) { return true; },
+        K, j0, std::min(j0 + kGroup, K.N()), [](std::int32_t) { return true; },
         [](std::int32_t) {});
     if (result != GroupResult::Finished)
       return kPivotTooSmall;
@@ -326,13 +257,12 @@ private:
   void Work() {
     auto ready = [this](std::int32_t i) { return WaitFor(i); };
     auto finished = [this](std::int32_t c) { Mark(c, kDone); };
-    Panel panel;
     while (!failed.load(std::memory_order_relaxed)) {
       const std::int32_t j0 = next.fetch_add(kGroup, std::memory_order_relaxed);
       if (j0 >= K.N())
         return;
       const std::int32_t j1 = std::min(j0 + kGroup, K.N());
-      const GroupResult result = ReduceGroup(K, j0, j1, panel, ready, finished);
+      const GroupResult result = ReduceGroup(K, j0, j1, ready, finished);
       if (result == GroupResult::Finished)
         continue;
       // Whoever waits for a column of this group learns that it never comes.
