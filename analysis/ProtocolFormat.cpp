@@ -206,13 +206,14 @@ bool RoundedScaled(double value, int precision, Decimal &decimal, bool &carried)
 // %g of a normal value (not zero, subnormal, infinite or NaN) with a
 // precision of 1 .. kFastDigits, from its digits rounded by RoundedScaled,
 // into out.  False where those cannot decide.
-bool GeneralFromShortest(double value, const Spec &spec, int precision, std::string &out) {
+bool GeneralFromScaled(double value, const Spec &spec, int precision, std::string &out) {
   Decimal d;
   bool carried = false;
   if (!RoundedScaled(value, precision, d, carried))
     return false;
-  // The digits printed: all precision of them in the alternate form (but
-  // see CarriedIntoExponent), else without trailing zeros.
+  // The digits printed: all precision of them in the alternate form (but as
+  // CarriedIntoExponent describes after a carry into 10^precision), else
+  // without trailing zeros.
   int shown = d.count;
   for (; spec.alternate && shown < precision; ++shown)
     d.digits[shown] = '0';
@@ -262,7 +263,7 @@ bool AppendDouble(std::string &text, double value, const Spec &spec) {
     precision = 1; // %g counts significant digits, at least one
   if (spec.conversion == 'g' && precision <= kFastDigits && std::isnormal(value)) {
     std::string fast;
-    if (GeneralFromShortest(value, spec, precision, fast)) {
+    if (GeneralFromScaled(value, spec, precision, fast)) {
       Pad(text, fast, spec);
       return true;
     }
