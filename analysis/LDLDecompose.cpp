@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -244,9 +245,17 @@ public:
   }
 
   int Run(int threads) {
+    // Groups are handed out as threads ask for them, so when the system
+    // refuses a thread the others do its share.
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t)
-      helpers.emplace_back([this] { Work(); });
+    helpers.reserve(static_cast<std::size_t>(threads));
+    for (int t = 1; t < threads; ++t) {
+      try {
+        helpers.emplace_back([this] { Work(); });
+      } catch (const std::system_error &) {
+        break;
+      }
+    }
     Work();
     for (std::thread &helper : helpers)
       helper.join();
