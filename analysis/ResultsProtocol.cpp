@@ -37,15 +37,6 @@ Forces ForcesOf(const ResultSetTable &table) {
   return forces;
 }
 
-// The links the model build wrote into the rows name entries of the model
-// that is present; anything else (a row added since) has no results.
-bool HasNodeEntry(std::int32_t e) {
-  return e >= 0 && e < Solutions.NodeEntries.Count();
-}
-bool HasElements(const BeamRecord &beam) {
-  return beam.firstElement >= 0 && beam.firstElement < Solutions.Elements.Count();
-}
-
 // The element of beam number that holds the relative beam position p, and
 // the position inside it.
 struct ElementPoint {
@@ -85,7 +76,7 @@ void NodeDisplacements(std::string &text) {
 void BeamDisplacements(std::string &text) {
   ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
     const int number = row + 1;
-    const int n = beam.intervals;
+    const int n = OutputIntervals(beam);
     if (n <= 1 || !HasElements(beam))
       return;
     AppendF(text,
@@ -166,7 +157,7 @@ void BeamForcesAtOutputPoints(std::string &text, const Forces &forces) {
     const int number = row + 1;
     if (!HasElements(beam))
       return;
-    const int m = IMax(beam.intervals, 1);
+    const int m = IMax(OutputIntervals(beam), 1);
     AppendF(text,
             "\n------------------ Schnittkräfte des Stabes %3d in 1/%-3d Punkten "
             "-------------------\n",

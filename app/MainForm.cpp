@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -162,23 +163,62 @@ void TMainForm::SetResultCaption(const std::string &text) {
   Ergebnisse->setText(QString::fromStdString(text));
 }
 
+namespace {
+// Asks the frame to deliver the merged model-change notice of one child.
+class ChildNotice : public QEvent {
+public:
+  explicit ChildNotice(QWidget *child) : QEvent(Type()), Child(child), Key(child) {}
+  static QEvent::Type Type() {
+    static const QEvent::Type type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+  }
+  const QPointer<QWidget> Child;
+  const QObject *const Key;
+};
+} // namespace
+
+// Every stored cell reports a change: one notice per child is enough, and a
+// bulk edit would otherwise queue thousands of rebuilds.
 void TMainForm::NotifyChildren(int keepView) {
-  for (QMdiSubWindow *child : MdiArea->subWindowList(QMdiArea::CreationOrder))
-    if (QWidget *window = child->widget())
-      PostUserMessage(window, UM_MODELCHANGED, keepView);
+  for (QMdiSubWindow *child : MdiArea->subWindowList(QMdiArea::CreationOrder)) {
+    QWidget *window = child->widget();
+    if (window == nullptr)
+      continue;
+    auto [pending, fresh] = PendingNotices.try_emplace(window, keepView);
+    if (fresh)
+      QCoreApplication::postEvent(this, new ChildNotice(window));
+    else if (keepView == 0)
+      pending->second = 0;
+  }
 }
 
-// One item per result view of the current analysis kind.  The graph window
-// that shows a view is not part of the program yet, so the items are shown
-// disabled.
+// One item per result view of the current analysis kind; each opens a graph
+// window on its view.
 void TMainForm::PopupMenu1Popup() {
   PopupMenu1->clear();
   const ResultSetTable &views = ResultDescriptor(Solutions);
-  for (int i = 0; i < views.count; ++i)
-    PopupMenu1->addAction(QString::fromUtf8(views.entries[i].name))->setEnabled(false);
+  for (int i = 0; i < views.count; ++i) {
+    QAction *item = PopupMenu1->addAction(QString::fromUtf8(views.entries[i].name));
+    connect(item, &QAction::triggered, this,
+            [this, item] { Guarded([this, item] { ResultViewClick(item); }); });
+  }
+}
+
+QMenu *TMainForm::createPopupMenu() {
+  return nullptr;
 }
 
 bool TMainForm::event(QEvent *event) {
+  if (event->type() == ChildNotice::Type()) {
+    const auto *notice = static_cast<ChildNotice *>(event);
+    const auto pending = PendingNotices.find(notice->Key);
+    const int keepView = pending != PendingNotices.end() ? pending->second : 0;
+    if (pending != PendingNotices.end())
+      PendingNotices.erase(pending);
+    if (notice->Child)
+      SendUserMessage(notice->Child, UM_MODELCHANGED, keepView);
+    return true;
+  }
   const UserMessageEvent *message = AsUserMessage(event);
   if (message == nullptr || message->Message != UM_STARTUP)
     return QMainWindow::event(event);

@@ -6,16 +6,23 @@
 #include "app/MainUpcalls.h"
 
 #include <QMainWindow>
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+struct PageFacts;
+class TCanvas;
 class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QProcess;
 class QStatusBar;
 class QToolBar;
+class TGraphForm;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -59,8 +66,31 @@ public:
   int SaveLoadAs();
   void SetLoadName(const std::string &name);
 
+  // A new graph window on the first tab of the current analysis kind.
+  TGraphForm *NewGraphWindow();
+
   // The help file beside the program.
   std::string HelpFileName() const;
+
+  // The graphics printout (PrintCommands.cpp): every graph window takes part
+  // in the next printout (UM_INCLUDEPRINT) or none does (UM_EXCLUDEPRINT).
+  void IncludeAllInPrint();
+  void ExcludeAllFromPrint();
+  // Numbers the windows taking part (UM_COUNTPRINT), runs the print dialog
+  // ("Kelmor") and, when it is confirmed, prints one page: frame, title
+  // block and a tile per window (UM_PRINTTILE).  A cancelled dialog prints
+  // nothing; a job that cannot start or finish throws Exception.
+  void PrintGraphics();
+  // Its parts: the count of the windows taking part into PrintCount, and
+  // the page with their tiles drawn on any canvas.
+  void CountPrintWindows();
+  void DrawPrintPage(TCanvas &canvas, const PageFacts &page);
+  // "Grafik drucken" of the file menu: every window takes part.
+  void Grafikdrucken1Click();
+  // The printer of all printouts, made on first use.
+  QPrinter &Printer();
+  // Number of graph windows that took a tile number at the last count.
+  int PrintCount = 0;
 
   std::string SystemFileName;
   std::string LoadFileName;
@@ -88,6 +118,10 @@ public:
   QAction *WindowCascadeItem, *WindowTileItem, *WindowArrangeItem, *WindowMinimizeItem;
   QAction *Inhalt1, *Suche1, *HelpAboutItem;
 
+  // No menu of the bars: hiding the tool bar would hide the file names and
+  // change marks with no way back.  The client area has PopupMenu1.
+  QMenu *createPopupMenu() override;
+
 signals:
   // The close was allowed and handled: the program ends.
   void FormClosed();
@@ -111,7 +145,13 @@ public slots:
   void Suche1Click();
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
+  void Berechnungsoptionen1Click();
+  void DruckerundAusgabeeditor1Click();
+  void Konfiguration1Click();
+  void HelpAboutItemClick();
   void PopupMenu1Popup();
+  void Grafik1Click();
+  void ResultViewClick(QAction *item);
 
 protected:
   bool event(QEvent *event) override;
@@ -147,7 +187,14 @@ private:
   bool FormCloseQuery();
   void FormClose();
 
+  // Sends a message to every child window, in creation order.
+  void SendToChildren(int message, std::intptr_t wParam, std::intptr_t lParam);
+  std::shared_ptr<QPrinter> PrintPrinter;
+
   std::vector<QAction *> ChildWindowItems;
+  // Children with a model-change notice still on its way, and the wParam it
+  // will carry: further notices merge into it (0, rebuild the view, wins).
+  std::map<const QObject *, int> PendingNotices;
   TMainUpcalls Callbacks{*this};
   UpcallInterface *PreviousUpcalls = nullptr;
 };

@@ -43,7 +43,7 @@ void TMainForm::CreateMenus() {
   Inhalt1 = AddItem(help, "Inhalt1", "Inhalt", "", {}, &TMainForm::Inhalt1Click);
   Suche1 = AddItem(help, "Suche1", "Suche", "", {}, &TMainForm::Suche1Click);
   help->addSeparator();
-  HelpAboutItem = AddItem(help, "HelpAboutItem", "Inf&o");
+  HelpAboutItem = AddItem(help, "HelpAboutItem", "Inf&o", "", {}, &TMainForm::HelpAboutItemClick);
 }
 
 void TMainForm::CreateFileMenu() {
@@ -64,7 +64,8 @@ void TMainForm::CreateFileMenu() {
   System2 = AddItem(saveAs, "System2", "System", "", {}, &TMainForm::System2Click);
   Belstung1 = AddItem(saveAs, "Belstung1", "Belastung", "", {}, &TMainForm::Belstung1Click);
   file->addSeparator();
-  Grafikdrucken1 = AddItem(file, "Grafikdrucken1", "Grafik &drucken");
+  Grafikdrucken1 =
+      AddItem(file, "Grafikdrucken1", "Grafik &drucken", "", {}, &TMainForm::Grafikdrucken1Click);
   file->addSeparator();
   FileOpenItem = AddItem(file, "FileOpenItem", "&Beenden", "Existierende Datei öffnen", {},
                          &TMainForm::FileOpenItemClick);
@@ -82,15 +83,18 @@ void TMainForm::CreateOtherMenus() {
   Knickuntersuchung1 = AddItem(solve, "Knickuntersuchung1", "Knickuntersuchung", "", Qt::Key_F8,
                                &TMainForm::Knickuntersuchung1Click);
   QMenu *show = AddMenu(menuBar(), "Zeigen1", "&Zeigen");
-  Grafik1 = AddItem(show, "Grafik1", "Grafik");
+  Grafik1 = AddItem(show, "Grafik1", "Grafik", "", {}, &TMainForm::Grafik1Click);
   Eingabeprotocoll1 = AddItem(show, "Eingabeprotocoll1", "Eingabeprotokoll", "", {},
                               &TMainForm::Eingabeprotocoll1Click);
   Ergebnisse1 = AddItem(show, "Ergebnisse1", "Ergebnisse", "", {}, &TMainForm::Ergebnisse1Click);
   QMenu *settings = AddMenu(menuBar(), "Einstellung1", "Ein&stellung");
-  Berechnungsoptionen1 = AddItem(settings, "Berechnungsoptionen1", "Berechnungsoptionen");
+  Berechnungsoptionen1 = AddItem(settings, "Berechnungsoptionen1", "Berechnungsoptionen", "", {},
+                                 &TMainForm::Berechnungsoptionen1Click);
   DruckerundAusgabeeditor1 =
-      AddItem(settings, "DruckerundAusgabeeditor1", "Editor und Seitenränder");
-  Konfiguration1 = AddItem(settings, "Konfiguration1", "Konfiguration");
+      AddItem(settings, "DruckerundAusgabeeditor1", "Editor und Seitenränder", "", {},
+              &TMainForm::DruckerundAusgabeeditor1Click);
+  Konfiguration1 =
+      AddItem(settings, "Konfiguration1", "Konfiguration", "", {}, &TMainForm::Konfiguration1Click);
 }
 
 void TMainForm::CreateWindowMenu() {

@@ -113,6 +113,14 @@ void TMainUpcalls::SetStatusState(StatusWindowState state) {
   }
 }
 
-void TMainUpcalls::NotifyChildren() {
-  Form.NotifyChildren(0);
+void TMainUpcalls::NotifyChildren(int keepView) {
+  Form.NotifyChildren(keepView);
+}
+
+void TMainUpcalls::ExcludeAllFromPrint() {
+  Form.ExcludeAllFromPrint();
+}
+
+void TMainUpcalls::PrintGraphics() {
+  Form.PrintGraphics();
 }

@@ -12,6 +12,8 @@ public:
 
   void SystemChanged() override;
   void LoadChanged() override;
+  void ExcludeAllFromPrint() override;
+  void PrintGraphics() override;
   MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
                             MessageButtons buttons) override;
   void ShowInputFault(const InputFault &fault) override;
@@ -27,7 +29,7 @@ public:
   void ShowIterationText(const std::string &text) override;
   void ShowNormText(const std::string &text) override;
   void SetStatusState(StatusWindowState state) override;
-  void NotifyChildren() override;
+  void NotifyChildren(int keepView) override;
 
 private:
   TMainForm &Form;

@@ -3,14 +3,28 @@
 #include "analysis/ProtocolText.h"
 #include "model/Message.h"
 
-#include <QDir>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
+// TMPDIR (without trailing '/') when it names a folder this user may create
+// files in, else /tmp.
+std::string TempFolder() {
+  const char *variable = std::getenv("TMPDIR");
+  std::string folder = variable ? variable : "";
+  struct stat entry {};
+  if (folder.empty() || stat(folder.c_str(), &entry) != 0 || !S_ISDIR(entry.st_mode) ||
+      access(folder.c_str(), W_OK | X_OK) != 0)
+    return "/tmp";
+  while (folder.size() > 1 && folder.back() == '/')
+    folder.pop_back();
+  return folder;
+}
+
 std::string CreateTempFile() {
-  std::string name = QDir::tempPath().toStdString() + "/StabXXXXXX";
+  std::string name = TempFolder() + "/StabXXXXXX";
   const int fd = mkstemp(name.data());
   if (fd < 0)
     Error("Fehler bei Erzeugung einer Temporären Dateiname");

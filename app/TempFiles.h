@@ -1,7 +1,8 @@
 #pragma once
 // The temporary files the text protocols are written to before an editor
-// shows them.  Each is created exclusively in the system temp folder (TMPDIR,
-// else /tmp), so no other user or program can have placed it there first.
+// shows them.  Each is created exclusively in the temp folder, so no other
+// user or program can have placed it there first: TMPDIR when it names a
+// folder this user may create files in, else /tmp.
 #include <string>
 #include <string_view>
 #include <vector>

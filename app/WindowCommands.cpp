@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QTextBrowser>
 #include <QUrl>
 
 void TMainForm::WindowCascadeItemClick() {
@@ -67,12 +68,39 @@ std::string TMainForm::HelpFileName() const {
   return ChangeExtension(QCoreApplication::applicationFilePath().toStdString(), "html");
 }
 
+namespace {
+
+// The help page in a small window of the program's own, for a machine whose
+// desktop cannot open it.  One such window: asking again brings it to the
+// front.
+void ShowHelpWindow(QWidget *frame, const QString &page) {
+  auto *browser = frame->findChild<QTextBrowser *>("HelpWindow", Qt::FindDirectChildrenOnly);
+  if (!browser) {
+    browser = new QTextBrowser(frame);
+    browser->setObjectName("HelpWindow");
+    browser->setWindowFlag(Qt::Window);
+    browser->setWindowTitle("Kelmor Hilfe");
+    browser->resize(720, 640);
+  }
+  browser->setSource(QUrl::fromLocalFile(page));
+  browser->show();
+  browser->raise();
+  browser->activateWindow();
+}
+
+} // namespace
+
 // Contents and search both open the help page; the browser's own search
-// finds the words in it.
+// finds the words in it.  Only a page that is missing or unreadable is
+// reported.
 void TMainForm::ShowHelp() {
   const QString name = QString::fromStdString(HelpFileName());
-  if (!QFileInfo::exists(name) || !QDesktopServices::openUrl(QUrl::fromLocalFile(name)))
+  if (!QFileInfo(name).isReadable()) {
     MessageBox("Hilfedatei " + HelpFileName() + " kann nicht geöffnet werden", "Fehler");
+    return;
+  }
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(name)))
+    ShowHelpWindow(this, name);
 }
 
 void TMainForm::Inhalt1Click() {

@@ -63,8 +63,12 @@ void TMainForm::CreateToolBar() {
   FontSize->setObjectName("FontSize");
   ToolBar1->addWidget(FontSize);
   connect(ToolButton3, &QToolButton::clicked, this, &TMainForm::ToolButton3Click);
-  connect(FontName, &QComboBox::currentIndexChanged, this, &TMainForm::FontNameChange);
+  connect(FontName, &QComboBox::activated, this, &TMainForm::FontNameChange);
   connect(FontSize, &QSpinBox::textChanged, this, &TMainForm::FontSizeChange);
+}
+
+QMenu *TMainForm::createPopupMenu() {
+  return nullptr;
 }
 
 void TMainForm::CreateMenu() {

@@ -33,7 +33,13 @@ public:
   QAction *Drucken1;
   QAction *Beenden1;
 
+  // No menu of the bars: hiding the tool bar would lose the font and size
+  // boxes with no way back.
+  QMenu *createPopupMenu() override;
+
 public slots:
+  // A name chosen from the list, also the one already shown: it applies to
+  // the current selection.
   void FontNameChange(int index);
   void FontSizeChange(const QString &text);
   void Seiteeinrichten1Click();

@@ -4,6 +4,7 @@
 #include "editor/MainForm.h"
 #include "editor/SiteDialog.h"
 #include "editor/VeltoGlobals.h"
+#include "platform/QtTexts.h"
 
 #include <QApplication>
 #include <clocale>
@@ -13,6 +14,7 @@ int main(int argc, char **argv) {
   QApplication application(argc, argv);
   // Numbers in the settings file never take the user's decimal comma.
   std::setlocale(LC_NUMERIC, "C");
+  InstallGermanQtTexts(application);
   TMainForm mainForm;
   TSiteDialog siteDialog(&mainForm);
   MainForm = &mainForm;

@@ -33,7 +33,11 @@ CheckResult CheckBeam(const BeamRecord &beam, int row) {
     return Fault(page, row, 2, "Stablänge ist Null !");
   if (!InUse(Materials, beam.material))
     return Fault(page, row, 3, "Material ist nicht definiert !");
-  return CheckMaterial(beam.material);
+  if (CheckResult fault = CheckMaterial(beam.material))
+    return fault;
+  if (beam.intervals < 0 || beam.intervals > kMaxIntervals)
+    return Fault(page, row, 5, "Anzahl der Intervalle muss zwischen 0 und 1000 liegen !");
+  return std::nullopt;
 }
 
 CheckResult CheckHinge(const HingeRecord &hinge, int row) {

@@ -99,3 +99,9 @@ TempLoadClass::TempLoadClass() : RangeLoadList("TEMPERATURELOAD", kTempLoadColum
 ImperfectionClass::ImperfectionClass() : RangeLoadList("IMPERFECTION", kImperfectionColumns) {}
 
 HingeLoadClass::HingeLoadClass() : LoadList("HINGELOAD", kHingeLoadColumns, kAlignedIntegers) {}
+
+void HingeLoadClass::ReadItem(const char *line, int row) {
+  LoadList::ReadItem(line, row);
+  HingeLoadRecord &load = At(row);
+  load.kind = load.kind != kHingeLoad ? kHingeDeformation : kHingeLoad;
+}

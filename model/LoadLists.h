@@ -145,6 +145,9 @@ public:
 class HingeLoadClass : public LoadList<HingeLoadRecord> {
 public:
   HingeLoadClass();
+  // A kind other than 0 in a file is an imposed deformation and is stored as
+  // 1, so the protocols, the analysis and the drawings all read it alike.
+  void ReadItem(const char *line, int row) override;
 };
 
 extern NodeLoadClass NodeLoads;

@@ -1,6 +1,7 @@
 #include "model/ModelFiles.h"
 
 #include "model/FileErrors.h"
+#include "model/KeyedImport.h"
 #include "model/LoadLists.h"
 #include "model/Message.h"
 #include "model/ReplaceFile.h"
@@ -19,23 +20,33 @@ struct FileCloser {
 };
 using InputFile = std::unique_ptr<std::FILE, FileCloser>;
 
-// Reads every section of tables from path; true when at least one was there.
-bool ReadSections(const std::string &path, TableList tables) {
+// Reads the keyed records of a file kind into its tables; true when the file
+// holds a count line of that kind (model/KeyedImport.h).
+using KeyedImport = bool (*)(std::FILE *file, TableList tables);
+
+// Reads every section of tables from path, then the keyed records of the
+// same kind; true when the file held at least one section or count line.
+bool ReadSections(const std::string &path, TableList tables, KeyedImport importKeyed) {
   InputFile file(std::fopen(path.c_str(), "rb"));
   if (!file)
     return false;
   bool found = false;
   for (InputContainer *table : tables)
     found = table->LoadFromFile(file.get()) || found;
+  // The import starts by rewinding, which would clear a read error.
+  if (std::ferror(file.get()))
+    return false;
+  found = importKeyed(file.get(), tables) || found;
   return found && !std::ferror(file.get());
 }
 
 // Reads into fresh, then swaps fresh and live row blocks in one step that
 // cannot fail, so the live tables change only when the whole file read.
-void ReadTables(const std::string &path, TableList fresh, TableList live, const char *fault) {
+void ReadTables(const std::string &path, TableList fresh, TableList live, KeyedImport importKeyed,
+                const char *fault) {
   bool read = false;
   try {
-    read = ReadSections(path, fresh);
+    read = ReadSections(path, fresh, importKeyed);
   } catch (const FileFormatError &) {
     read = false;
   }
@@ -85,7 +96,7 @@ void ReadSystemFile(const std::string &path) {
   MatClass materials;
   HingesClass hinges;
   InputContainer *const fresh[] = {&nodes, &beams, &materials, &hinges};
-  ReadTables(path, fresh, SystemTableList(), kSystemFileFault);
+  ReadTables(path, fresh, SystemTableList(), ImportOldSystem, kSystemFileFault);
 }
 
 void ReadLoadFile(const std::string &path) {
@@ -98,7 +109,7 @@ void ReadLoadFile(const std::string &path) {
   HingeLoadClass hingeLoads;
   InputContainer *const fresh[] = {&nodeLoads,   &beamLoads,     &pointLoads, &imposed,
                                    &temperature, &imperfections, &hingeLoads};
-  ReadTables(path, fresh, LoadTableList(), kLoadFileFault);
+  ReadTables(path, fresh, LoadTableList(), ImportOldLoads, kLoadFileFault);
 }
 
 void WriteSystemFile(const std::string &path) {

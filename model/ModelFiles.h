@@ -10,15 +10,17 @@
 inline constexpr const char *kSystemFileFault = "Fehler beim öffnen der Systemdatei";
 inline constexpr const char *kLoadFileFault = "Fehler beim öffnen der Lastdatei";
 
-// Reads the sections NODES, BEAMS, MATERIALS and HINGES into fresh tables and,
-// when the whole file reads, puts them in place of Nodes, Beams, Materials
-// and Hinges.  A file that cannot be opened, holds none of the four sections
-// or holds a record no writer of ours produced fails with kSystemFileFault;
-// an over-long line with "Line to long".  Reports no change: the caller marks
-// the system changed.
+// Reads the sections NODES, BEAMS, MATERIALS and HINGES into fresh tables,
+// then the records of the older keyed format (model/KeyedImport.h), and,
+// when the whole file reads, puts the tables in place of Nodes, Beams,
+// Materials and Hinges.  A file that cannot be opened, holds neither one of
+// the four sections nor a count line of the keyed system, or holds a record
+// that does not read fails with kSystemFileFault; an over-long line with
+// "Line to long".  Reports no change: the caller marks the system changed.
 void ReadSystemFile(const std::string &path);
 
-// The same for the seven load sections and the load lists; kLoadFileFault.
+// The same for the seven load sections, the keyed loads and the load lists;
+// kLoadFileFault.
 void ReadLoadFile(const std::string &path);
 
 // Writes the four system sections in place of the file at path (through a

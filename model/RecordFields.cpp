@@ -19,17 +19,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The next white-space separated word from p on; empty at the end of the
-// line.  p is left behind the word.
-std::string NextWord(const char *&p) {
-  while (IsBlank(*p))
-    ++p;
-  const char *start = p;
-  while (*p != '\0' && !IsBlank(*p))
-    ++p;
-  return std::string(start, p);
-}
-
 // An optional sign followed by digits only.
 bool IsIntegerWord(const std::string &word) {
   std::size_t i = word.empty() || (word[0] != '+' && word[0] != '-') ? 0 : 1;
@@ -45,22 +34,6 @@ bool IsIntegerWord(const std::string &word) {
   throw FileFormatError("Keine Zahl: " + word);
 }
 
-void ReadField(const std::string &word, const FieldColumn &field, char *record) {
-  if (field.size == sizeof(double)) {
-    double value = 0.0;
-    if (!ParseDoubleC(word.c_str(), value))
-      NoNumber(word);
-    std::memcpy(record + field.offset, &value, sizeof value);
-    return;
-  }
-  long value = 0;
-  if (!IsIntegerWord(word) || !ParseLongC(word.c_str(), value) || value < INT32_MIN ||
-      value > INT32_MAX)
-    NoNumber(word);
-  const std::int32_t stored = static_cast<std::int32_t>(value);
-  std::memcpy(record + field.offset, &stored, sizeof stored);
-}
-
 std::string FormatField(const char *record, const FieldColumn &field, int integerWidth) {
   if (field.size == sizeof(double)) {
     double value;
@@ -74,6 +47,32 @@ std::string FormatField(const char *record, const FieldColumn &field, int intege
 
 } // namespace
 
+std::string NextWord(const char *&p) {
+  while (IsBlank(*p))
+    ++p;
+  const char *start = p;
+  while (*p != '\0' && !IsBlank(*p))
+    ++p;
+  return std::string(start, p);
+}
+
+void ReadFieldWord(const std::string &word, const FieldColumn &field, void *record) {
+  char *bytes = static_cast<char *>(record);
+  if (field.size == sizeof(double)) {
+    double value = 0.0;
+    if (!ParseDoubleC(word.c_str(), value))
+      NoNumber(word);
+    std::memcpy(bytes + field.offset, &value, sizeof value);
+    return;
+  }
+  long value = 0;
+  if (!IsIntegerWord(word) || !ParseLongC(word.c_str(), value) || value < INT32_MIN ||
+      value > INT32_MAX)
+    NoNumber(word);
+  const std::int32_t stored = static_cast<std::int32_t>(value);
+  std::memcpy(bytes + field.offset, &stored, sizeof stored);
+}
+
 void WriteFields(std::FILE *file, const void *record, std::span<const FieldColumn> fields,
                  int integerWidth) {
   const char *bytes = static_cast<const char *>(record);
@@ -82,13 +81,12 @@ void WriteFields(std::FILE *file, const void *record, std::span<const FieldColum
 }
 
 void ReadFields(const char *line, void *record, std::span<const FieldColumn> fields) {
-  char *bytes = static_cast<char *>(record);
   NextWord(line); // the row number
   for (const FieldColumn &field : fields) {
     const std::string word = NextWord(line);
     if (word.empty())
       return;
-    ReadField(word, field, bytes);
+    ReadFieldWord(word, field, record);
   }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The data fields of a record, in the order of its data columns, which is
 // also their order on a record line of a section file.  One writer and one
-// reader serve every table.
+// reader serve every table; the word and field readers also serve the keyed
+// format.
 #include <cstddef>
 #include <cstdio>
 #include <span>
+#include <string>
 
 // Where the value of one data column lies in a record, and its size in bytes
 // (4 for a 32-bit integer, 8 for a double).
@@ -25,6 +27,15 @@ void WriteFields(std::FILE *file, const void *record, std::span<const FieldColum
 // field's kind (a real that is not finite, an integer out of 32-bit range)
 // raises FileFormatError.
 void ReadFields(const char *line, void *record, std::span<const FieldColumn> fields);
+
+// The next white-space separated word from p on; empty at the end of the
+// line.  p is left behind the word.
+std::string NextWord(const char *&p);
+
+// Parses one word into its field of record: a real must be a finite number,
+// an integer an optional sign and digits within 32 bits.  Anything else (an
+// empty word too) raises FileFormatError and leaves the field as it was.
+void ReadFieldWord(const std::string &word, const FieldColumn &field, void *record);
 
 // True when text, after blanks, begins with an optional sign and a digit.
 bool BeginsWithInteger(const char *text);

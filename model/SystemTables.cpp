@@ -3,6 +3,8 @@
 #include "model/Commonfkc.h"
 #include "model/GeometryQueries.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr FieldColumn kNodeColumns[] = {
@@ -30,6 +32,10 @@ constexpr int kLengthColumn = 5;
 constexpr int kPositionColumn = 1;
 
 } // namespace
+
+int OutputIntervals(const BeamRecord &beam) {
+  return std::clamp(beam.intervals, 0, kMaxIntervals);
+}
 
 // Built in this order at start-up and destroyed in the reverse order at exit.
 NodeClass Nodes;

@@ -27,7 +27,7 @@ struct BeamRecord {
   std::int32_t node2;        // column 1: number of the second node
   std::int32_t material;     // column 2: number of the cross-section type
   double thickness;          // column 3: depth, used with temperature differences
-  std::int32_t intervals;    // column 4: output intervals along the beam
+  std::int32_t intervals;    // column 4: output intervals along the beam, see OutputIntervals
   std::int32_t firstElement; // first finite element of the beam
   // column 5: the beam length, computed and read-only
 };
@@ -53,6 +53,13 @@ struct HingeRecord {
   std::int32_t leftNode;  // node entry on the side of node 1
   std::int32_t rightNode; // node entry on the side of node 2
 };
+
+// Most output intervals of a beam; CheckSystem refuses more.
+constexpr int kMaxIntervals = 1000;
+
+// The beam's output intervals clamped to 0 .. kMaxIntervals, for the
+// printouts of results, which must stay bounded whatever a table holds.
+int OutputIntervals(const BeamRecord &beam);
 
 // A table of the system: its changes are changes of the system.
 template <class Record> class SystemTable : public InputTable<Record> {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 KELMOR_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
-                 xvfb xauth fonts-dejavu-core locales)
+                 xvfb xauth fonts-dejavu-core locales qt6-translations-l10n)
 
 kelmor_install_missing() {
   local missing=()
@@ -28,7 +28,8 @@ kelmor_build() {
 }
 
 # True when the message log of a batch run shows that the run stopped before
-# its CLOSE, leaving the program waiting for a user.
+# its CLOSE, leaving the program waiting for a user.  A picture that could
+# not be written is told with the program's name too, but the run goes on.
 kelmor_batch_ended_early() {
-  grep -qP '^(Fehler Batchdatei|Kelmor)\t|^Fehler\tBatch(befehl|datei) ' "$1"
+  grep -qP '^(Fehler Batchdatei|Kelmor(?!\tFehler beim Kopieren des Bildes))\t|^Fehler\tBatch(befehl|datei) ' "$1"
 }

@@ -4,7 +4,9 @@
 // E A = 1e6.
 #include "analysis/Drivers.h"
 #include "analysis/SolveStep.h"
+#include "model/ModelFiles.h"
 #include "tests/support/FrameFixture.h"
+#include "tests/support/TempFolder.h"
 
 #include <cmath>
 
@@ -324,6 +326,23 @@ TEST_F(FirstOrder, HingeLoadsAndImposedHingeDeformations) {
   EXPECT_NEAR(Force(1, 0.2, kNormalForce), kEA * 0.001 / 6, 1e-9);
   EXPECT_NEAR(NodeDofValue(Hinges.At(0).leftNode, 0) - NodeDofValue(Hinges.At(0).rightNode, 0),
               0.001, 1e-15);
+}
+
+// A hinge-load kind other than 0 or 1 in a load file is an imposed
+// deformation too: a clamped beam kinked by v at mid-span carries the
+// constant moment EI v / L, the end moments included.
+TEST_F(FirstOrder, AnyNonzeroHingeLoadKindReadFromAFileIsAnImposedDeformation) {
+  ClampedSpan(6);
+  AddHinge(1, 1, 0.5, kHingeMoment);
+  TempFolder folder;
+  TempFolder::Store(folder.File("kink.sla"), "HINGELOAD\n1\n    1     1     2 1.0e-02\n");
+  ReadLoadFile(folder.File("kink.sla"));
+  EXPECT_EQ(HingeLoads.At(0).kind, kHingeDeformation);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  EXPECT_NEAR(Force(1, 0.0, kBendingMoment), kEI * 0.01 / 6, 1e-9);
+  EXPECT_NEAR(Force(1, 1.0, kBendingMoment), kEI * 0.01 / 6, 1e-9);
+  EXPECT_NEAR(NodeDofValue(Hinges.At(0).rightNode, 2) - NodeDofValue(Hinges.At(0).leftNode, 2),
+              0.01, 1e-15);
 }
 
 TEST_F(FirstOrder, SkewSupportReactsAlongItsDirection) {

@@ -12,7 +12,9 @@
 #include "tests/support/GermanLocale.h"
 #include "tests/support/ResultsReader.h"
 
+#include <climits>
 #include <cmath>
+#include <sstream>
 
 namespace {
 
@@ -255,6 +257,56 @@ TEST_F(ResultsProtocol, ColumnAfterSecondOrderAndBucklingAgainstClosedForms) {
   const ResultsTables::Points &shape = t.beamDisplacements.at(1);
   for (const std::vector<double> &row : shape.rows)
     EXPECT_NEAR(row[1] / head, 1 - std::cos(M_PI * row[0] / 2), 1e-3) << row[0];
+}
+
+// Output intervals the system check refuses, set behind its back after an
+// analysis: the protocol prints at most 1000 of them, and none below 0.  (The
+// positions of 1/1000 take one place more than the reader's columns.)
+TEST_F(ResultsProtocol, OutputIntervalsAreBoundedWhateverTheTableHolds) {
+  CantileverSpan(4);
+  NodeLoad(1, 2, 2, 0, 10, 0);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  // The lines of the table below heading, up to the next empty line.
+  const auto rows = [](const std::string &heading, int columnLines) {
+    std::string text;
+    EXPECT_TRUE(PrintResults(text, {}));
+    const std::size_t at = text.find(heading);
+    if (at == std::string::npos)
+      return -1;
+    std::istringstream lines(text.substr(at));
+    std::string line;
+    for (int k = 0; k <= columnLines; ++k)
+      std::getline(lines, line);
+    int count = 0;
+    while (std::getline(lines, line) && !line.empty())
+      ++count;
+    return count;
+  };
+  Beams.At(0).intervals = INT_MAX;
+  EXPECT_EQ(rows("Verschiebung des Stabes   1 in 1/1000 Punkten", 2), 999);
+  EXPECT_EQ(rows("Schnittkräfte des Stabes   1 in 1/1000 Punkten", 1), 1001);
+  Beams.At(0).intervals = INT_MIN;
+  EXPECT_EQ(rows("Verschiebung des Stabes", 2), -1);
+  EXPECT_EQ(rows("Schnittkräfte des Stabes   1 in 1/1   Punkten", 1), 2);
+}
+
+// The keyed example and its section mirror print the same protocols after
+// each of the three analyses.
+TEST_F(ResultsProtocol, TheKeyedExampleAndItsMirrorPrintAlike) {
+  const ProtocolHeader header{"shed", "shed"};
+  std::string protocols[2];
+  const char *const pairs[2][2] = {{"shed.sys", "shed.las"}, {"shed.ssy", "shed.sla"}};
+  for (int k = 0; k < 2; ++k) {
+    ClearAll();
+    ReadSystemFile(std::string(KELMOR_SOURCE_DIR "/examples/") + pairs[k][0]);
+    ReadLoadFile(std::string(KELMOR_SOURCE_DIR "/examples/") + pairs[k][1]);
+    for (int (*run)(SolutionsCont &) : {RunFirstOrder, RunSecondOrder, RunBuckling}) {
+      ASSERT_EQ(run(Solutions), kSolved) << pairs[k][0];
+      ASSERT_TRUE(PrintResults(protocols[k], header));
+    }
+  }
+  EXPECT_EQ(protocols[0], protocols[1]);
+  EXPECT_NE(protocols[0].find("Knickuntersuchung f="), std::string::npos);
 }
 
 // The example portal frame after each analysis: every number of the

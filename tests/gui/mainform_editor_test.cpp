@@ -1,5 +1,6 @@
 // The protocol editors of the frame window.  A shell script stands in for
-// the editor: it logs its arguments, copies the file it got and waits.
+// the editor: it logs its arguments, copies the file it got (under another
+// name first, so the copy appears only once complete) and waits.
 #include "app/Application.h"
 #include "graphics/core/Settings.h"
 #include "model/SystemTables.h"
@@ -12,6 +13,7 @@
 #include <QtTest>
 #include <csignal>
 #include <optional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -28,6 +30,7 @@ private slots:
   void cleanup();
   void protocolsGoToTheEditorAndVanishAtClose();
   void resultsEditorEndsWithEveryAnalysis();
+  void protocolsGoToTmpWhenTmpdirIsNoFolder();
 
 private:
   TempFolder folder_;
@@ -38,8 +41,9 @@ private:
 void MainFormEditorTest::init() {
   qputenv("TMPDIR", QByteArray::fromStdString(folder_.File("")));
   const std::string script = folder_.File("editor.sh");
-  TempFolder::Store(script, "#!/bin/sh\necho \"$#\" \"$1\" >> '" + folder_.File("calls") +
-                                "'\ncp \"$1\" \"$1.seen\"\nexec sleep 60\n");
+  TempFolder::Store(script,
+                    "#!/bin/sh\necho \"$#\" \"$1\" >> '" + folder_.File("calls") +
+                        "'\ncp \"$1\" \"$1.part\"\nmv \"$1.part\" \"$1.seen\"\nexec sleep 60\n");
   QFile(QString::fromStdString(script)).setPermissions(QFile::ExeOwner | QFile::ReadOwner);
   EditorProgram = script;
   session_.emplace();
@@ -114,6 +118,40 @@ void MainFormEditorTest::resultsEditorEndsWithEveryAnalysis() {
   QCOMPARE(dialogs.Messages(), std::vector<std::string>{"Keine Ergebnisse sind vorhanden"});
   QCOMPARE(dialogs.requests[0].caption, std::string("Information"));
   QCOMPARE(Form().TempFiles.size(), files);
+}
+
+// TMPDIR naming no folder, or a file: the protocol goes to /tmp.  No file
+// can be made there (no descriptor left): the message, and the editor of
+// the previous protocol stays.
+void MainFormEditorTest::protocolsGoToTmpWhenTmpdirIsNoFolder() {
+  DialogRecorder dialogs;
+  EditorProgram = "/bin/true";
+  TempFolder::Store(folder_.File("datei"), "");
+  for (const std::string &tmpdir : {folder_.File("fehlt"), folder_.File("datei")}) {
+    qputenv("TMPDIR", QByteArray::fromStdString(tmpdir));
+    Form().Eingabeprotocoll1->trigger();
+    QVERIFY2(Form().TempFiles.back().starts_with("/tmp/Stab"), Form().TempFiles.back().c_str());
+  }
+  QVERIFY(dialogs.requests.empty());
+
+  rlimit previous{};
+  getrlimit(RLIMIT_NOFILE, &previous);
+  rlimit none = previous;
+  none.rlim_cur = 0;
+  QProcess *const editor = Form().InputEditor;
+  QCOMPARE(setrlimit(RLIMIT_NOFILE, &none), 0);
+  Form().Eingabeprotocoll1->trigger();
+  setrlimit(RLIMIT_NOFILE, &previous);
+  QCOMPARE(dialogs.Messages(),
+           std::vector<std::string>{"Fehler bei Erzeugung einer Temporären Dateiname"});
+  QCOMPARE(Form().TempFiles.size(), std::size_t(2));
+  QCOMPARE(Form().InputEditor, editor);
+
+  const std::vector<std::string> files = Form().TempFiles;
+  Form().SetSystemChanged(0);
+  QVERIFY(Form().close());
+  for (const std::string &file : files)
+    QVERIFY(!QFile::exists(QString::fromStdString(file)));
 }
 
 QTEST_MAIN(MainFormEditorTest)

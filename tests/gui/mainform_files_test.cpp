@@ -8,12 +8,15 @@
 #include "tests/support/ExampleCopies.h"
 #include "tests/support/FormsSession.h"
 #include "tests/support/GermanLocale.h"
+#include "tests/support/OrdinaryUser.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QtTest>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -53,7 +56,9 @@ private slots:
   void newKeepsTheTablesWhenTheSaveDidNotHappen();
   void failedOpenLeavesNameTablesAndMark();
   void failedSaveKeepsTheMarkAndTheOldFile();
+  void saveRefusesProtectedFilesAndKeepsLinks();
   void closeAsksBothQuestionsAndClearsNothing();
+  void keyedFilesOpenAndSaveInTheSectionFormat();
 
 private:
   void OpenExample(DialogRecorder &dialogs);
@@ -232,6 +237,52 @@ void MainFormFilesTest::failedSaveKeepsTheMarkAndTheOldFile() {
   QCOMPARE(TempFolder::Load(system), before);
 }
 
+// F2 over read-only files of another owner (of this user when not root) in
+// a folder open to all: an ordinary user could not open them for writing,
+// so both saves fail and leave them as they were.  Then F2 through links.
+void MainFormFilesTest::saveRefusesProtectedFilesAndKeepsLinks() {
+  DialogRecorder dialogs;
+  OpenExample(dialogs);
+  dialogs.requests.clear();
+  const std::string system = folder_.File("portal.ssy"), load = folder_.File("portal.sla");
+  chmod(folder_.File("").c_str(), 0777);
+  for (const std::string &file : {system, load})
+    chmod(file.c_str(), 0444);
+  const std::string systemBefore = TempFolder::Load(system), loadBefore = TempFolder::Load(load);
+  EditNodeX(0, 3.0);
+  EditNodeLoad();
+  {
+    OrdinaryUser user;
+    if (!user.Active())
+      QSKIP(user.Reason().c_str());
+    Form().Speichern1->trigger();
+  }
+  QCOMPARE(Shown(dialogs), (QStringList{kSystemFault, "Fehler beim öffnen der Lastdatei"}));
+  QCOMPARE(dialogs.requests[1].caption, std::string("Fehler"));
+  QCOMPARE(TempFolder::Load(system), systemBefore);
+  QCOMPARE(TempFolder::Load(load), loadBefore);
+  for (const std::string &entry : folder_.Entries())
+    QVERIFY2(entry.find(".tmp") == std::string::npos, entry.c_str());
+  QVERIFY(!Form().Image2->isHidden() && !Form().Image1->isHidden());
+
+  for (const std::string &file : {system, load})
+    chmod(file.c_str(), 0644);
+  const std::string systemLink = folder_.File("link.ssy"), loadLink = folder_.File("link.sla");
+  QCOMPARE(symlink(system.c_str(), systemLink.c_str()), 0);
+  QCOMPARE(symlink("portal.sla", loadLink.c_str()), 0);
+  Form().SetSystemName(systemLink);
+  Form().SetLoadName(loadLink);
+  Form().Speichern1->trigger();
+  QCOMPARE(dialogs.requests.size(), std::size_t(2));
+  QVERIFY(!Form().SystemChangedFlag && !Form().LoadChangedFlag);
+  QVERIFY(QFileInfo(QString::fromStdString(systemLink)).isSymLink());
+  QVERIFY(QFileInfo(QString::fromStdString(loadLink)).isSymLink());
+  QCOMPARE(Form().OpenSystemFile(system), 1);
+  QCOMPARE(Form().OpenLoadFile(load), 1);
+  QCOMPARE(Nodes.At(0).x, 3.0);
+  QVERIFY(TempFolder::Load(load).find("7.5") != std::string::npos);
+}
+
 // Each row: the state before the close, the answers, what must follow.
 void MainFormFilesTest::closeAsksBothQuestionsAndClearsNothing() {
   struct Case {
@@ -345,6 +396,28 @@ void MainFormFilesTest::closeAsksBothQuestionsAndClearsNothing() {
     QFile::remove(QString::fromStdString(named));
   }
   QVERIFY(QFile::exists(QString::fromStdString(saveAs)));
+}
+
+// The open dialogs offer the keyed files, and saving writes the section
+// format under the same names.
+void MainFormFilesTest::keyedFilesOpenAndSaveInTheSectionFormat() {
+  const std::string examples = KELMOR_SOURCE_DIR "/examples/";
+  for (const char *name : {"shed.sys", "shed.las"})
+    TempFolder::Store(folder_.File(name), TempFolder::Load(examples + name));
+  DialogRecorder dialogs;
+  dialogs.Answer(MsgResult::Ok, folder_.File("shed.sys"));
+  Form().Systemffnen1->trigger();
+  dialogs.Answer(MsgResult::Ok, folder_.File("shed.las"));
+  Form().Belastungffnen1->trigger();
+  QCOMPARE(Shown(dialogs), (QStringList{"System öffnen", "Lastfall öffnen"}));
+  QVERIFY(dialogs.requests[0].filter.find("*.sys") != std::string::npos);
+  QVERIFY(dialogs.requests[1].filter.find("*.las") != std::string::npos);
+  QCOMPARE(Form().StaticTextSystem->text(), QString("System: shed.sys"));
+  QCOMPARE(Beams.ActiveCount(), 3);
+  Form().Speichern1->trigger();
+  QCOMPARE(dialogs.requests.size(), std::size_t{2});
+  QCOMPARE(TempFolder::Load(folder_.File("shed.sys")), TempFolder::Load(examples + "shed.ssy"));
+  QCOMPARE(TempFolder::Load(folder_.File("shed.las")), TempFolder::Load(examples + "shed.sla"));
 }
 
 QTEST_MAIN(MainFormFilesTest)

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "model/SystemTables.h"
 #include "platform/UserMessage.h"
+#include "tests/support/BarMenu.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/FormsSession.h"
 
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
 #include <optional>
@@ -57,6 +59,7 @@ private slots:
   void tableChangesMarkTheFileAndTellTheChildrenLater();
   void windowMenuArrangesAndListsTheChildren();
   void helpOpensThePageBesideTheProgram();
+  void barsOfferNoMenuThatHidesTheToolBar();
   void closeWritesSettingsAndDeletesTemporaryFiles();
   void pathsAreCutAtBothSeparators();
   void resultPopupListsTheViewsOfTheAnalysisKind();
@@ -94,9 +97,7 @@ void MainFormShellTest::keysReachTheirCommandsAndLaterWindowsAreDisabled() {
   QCOMPARE(dialogs.requests[1].caption, std::string("Lastfall speichern"));
 
   // The windows of these commands are not part of the program yet.
-  for (QAction *item : {Form().Grafikdrucken1, Form().System1, Form().Belastung1, Form().Grafik1,
-                        Form().Berechnungsoptionen1, Form().DruckerundAusgabeeditor1,
-                        Form().Konfiguration1, Form().HelpAboutItem})
+  for (QAction *item : {Form().System1, Form().Belastung1})
     QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
 
   // "&Beenden" keeps its hint and closes the frame window.
@@ -192,12 +193,39 @@ void MainFormShellTest::helpOpensThePageBesideTheProgram() {
   }
   QFile file(page);
   QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("<h1>Kelmor \xe2\x80\x93 Statik ebener Stabwerke</h1>");
   file.close();
   Form().Inhalt1->trigger();
   Form().Suche1->trigger();
   QDesktopServices::unsetUrlHandler("file");
-  QFile::remove(page);
   QCOMPARE(browser.urls, (QList<QUrl>{QUrl::fromLocalFile(page), QUrl::fromLocalFile(page)}));
+
+  // No desktop that could open it (no opener, no browser on the path): the
+  // page shows in one window of the program's own, and nothing is reported.
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", "/nonexistent");
+  DialogRecorder dialogs;
+  Form().Inhalt1->trigger();
+  Form().Suche1->trigger();
+  qputenv("PATH", path);
+  QFile::remove(page);
+  QVERIFY(dialogs.requests.empty());
+  const QList<QTextBrowser *> windows = Form().findChildren<QTextBrowser *>("HelpWindow");
+  QCOMPARE(windows.size(), qsizetype(1));
+  QTextBrowser *help = windows.front();
+  QVERIFY(help->isWindow() && help->isVisible());
+  QCOMPARE(help->windowTitle(), QString("Kelmor Hilfe"));
+  QCOMPARE(help->source(), QUrl::fromLocalFile(page));
+  QCOMPARE(help->toPlainText(), QString::fromUtf8("Kelmor – Statik ebener Stabwerke"));
+}
+
+// Hiding the tool bar would hide the file names and the change marks with
+// no way back; the client area keeps its result popup.
+void MainFormShellTest::barsOfferNoMenuThatHidesTheToolBar() {
+  QVERIFY(!BarMenuOpens(Form().ToolBar1));
+  QVERIFY(!BarMenuOpens(Form().menuBar()));
+  QVERIFY(Form().ToolBar1->isVisible());
+  QCOMPARE(Form().MdiArea->contextMenuPolicy(), Qt::CustomContextMenu);
 }
 
 void MainFormShellTest::closeWritesSettingsAndDeletesTemporaryFiles() {

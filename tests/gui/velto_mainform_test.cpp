@@ -1,16 +1,21 @@
 // The editor's window: loading, font name and size, page margins and what
 // reaches the settings file.
 #include "editor/SizeSpinBox.h"
+#include "tests/support/BarMenu.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/VeltoWindows.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -24,6 +29,15 @@ QTextCharFormat FormatAt(QTextEdit *edit, int position) {
 
 QString FamilyAt(QTextEdit *edit, int position) {
   return FormatAt(edit, position).fontFamilies().toStringList().value(0);
+}
+
+// Picks the face from the box's list as a user does: the list opens, Enter
+// takes the entry.
+void ChooseFont(QComboBox *box, const char *face) {
+  box->showPopup();
+  QAbstractItemView *list = box->view();
+  list->setCurrentIndex(box->model()->index(box->findText(face), 0));
+  QTest::keyClick(list->viewport(), Qt::Key_Return);
 }
 
 void TypeSize(SizeSpinBox *box, const char *text) {
@@ -44,6 +58,7 @@ private slots:
   void fontSizeRefusesSizesOutOfRange();
   void missingFontKeepsItsNameInTheSettingsFile();
   void pageSetUpTakesTheMarginsOnOkOnly();
+  void barsOfferNoMenuThatHidesTheToolBar();
 
 private:
   QString WriteDocument(const QByteArray &bytes);
@@ -121,19 +136,21 @@ void VeltoMainFormTest::unreadableFilesAreReportedAndTheWindowStillOpens() {
 void VeltoMainFormTest::fontNameGoesToTheSelectionOrTheWholeText() {
   VeltoWindows windows(WriteDocument("eins zwei drei\nvier").toStdString());
   TMainForm &form = *windows.form;
-  QTextCursor cursor = form.RichEdit1->textCursor();
-  cursor.setPosition(5);
-  cursor.setPosition(9, QTextCursor::KeepAnchor);
-  form.RichEdit1->setTextCursor(cursor);
-  form.FontName->setCurrentIndex(form.FontName->findText("DejaVu Serif"));
-  QCOMPARE(FamilyAt(form.RichEdit1, 4), QString("Courier New"));
-  QCOMPARE(FamilyAt(form.RichEdit1, 5), QString("DejaVu Serif"));
-  QCOMPARE(FamilyAt(form.RichEdit1, 8), QString("DejaVu Serif"));
-  QCOMPARE(FamilyAt(form.RichEdit1, 9), QString("Courier New"));
+  // "zwei", then "drei": the second choice is the name the box already shows.
+  for (const int from : {5, 10}) {
+    QTextCursor cursor = form.RichEdit1->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(from + 4, QTextCursor::KeepAnchor);
+    form.RichEdit1->setTextCursor(cursor);
+    ChooseFont(form.FontName, "DejaVu Serif");
+    QCOMPARE(FamilyAt(form.RichEdit1, from - 1), QString("Courier New"));
+    QCOMPARE(FamilyAt(form.RichEdit1, from), QString("DejaVu Serif"));
+    QCOMPARE(FamilyAt(form.RichEdit1, from + 3), QString("DejaVu Serif"));
+  }
   QCOMPARE(ReadBytes(TestSettingsPath()), QByteArray("DejaVu Serif\n9\n5\n5\n5\n5\n"));
 
   form.RichEdit1->moveCursor(QTextCursor::End);
-  form.FontName->setCurrentIndex(form.FontName->findText("DejaVu Sans"));
+  ChooseFont(form.FontName, "DejaVu Sans");
   for (int position : {0, 6, 16})
     QCOMPARE(FamilyAt(form.RichEdit1, position), QString("DejaVu Sans"));
 
@@ -142,6 +159,12 @@ void VeltoMainFormTest::fontNameGoesToTheSelectionOrTheWholeText() {
   QTest::keyClick(form.FontName, Qt::Key_Return);
   QCOMPARE(FamilyAt(form.RichEdit1, 0), QString("DejaVu Sans"));
   QCOMPARE(ReadBytes(TestSettingsPath()), QByteArray("DejaVu Sans\n9\n5\n5\n5\n5\n"));
+  // A typed name of an entry selects it.
+  form.FontName->lineEdit()->selectAll();
+  QTest::keyClicks(form.FontName->lineEdit(), "DejaVu Serif");
+  QTest::keyClick(form.FontName->lineEdit(), Qt::Key_Return);
+  QCOMPARE(FamilyAt(form.RichEdit1, 0), QString("DejaVu Serif"));
+  QCOMPARE(ReadBytes(TestSettingsPath()), QByteArray("DejaVu Serif\n9\n5\n5\n5\n5\n"));
 }
 
 void VeltoMainFormTest::fontSizeRefusesSizesOutOfRange() {
@@ -216,6 +239,15 @@ void VeltoMainFormTest::pageSetUpTakesTheMarginsOnOkOnly() {
   windows.form->Seiteeinrichten1->trigger();
   QCOMPARE(PageMargins, (std::array<int, 4>{21, 22, 23, 24}));
   QCOMPARE(ReadBytes(TestSettingsPath()), QByteArray("DejaVu Sans\n10\n21\n22\n23\n24\n"));
+}
+
+// Hiding the tool bar would lose the font boxes with no way back.
+void VeltoMainFormTest::barsOfferNoMenuThatHidesTheToolBar() {
+  VeltoWindows windows("");
+  windows.form->show();
+  QVERIFY(!BarMenuOpens(windows.form->ToolBar1));
+  QVERIFY(!BarMenuOpens(windows.form->menuBar()));
+  QVERIFY(windows.form->ToolBar1->isVisible());
 }
 
 QTEST_MAIN(VeltoMainFormTest)

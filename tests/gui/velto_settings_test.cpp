@@ -1,6 +1,7 @@
 // The editor's six-line settings file.
 #include "editor/VeltoSettings.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/OrdinaryUser.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@ private slots:
   void shortOrGarbledFileKeepsTheDefaults();
   void sizesAndMarginsAreClamped();
   void failedWriteKeepsThePreviousFile();
+  void writesThroughALinkAndNeverOverAProtectedFile();
   void settingsFileLiesBesideTheProgram();
 };
 
@@ -77,6 +79,27 @@ void VeltoSettingsTest::failedWriteKeepsThePreviousFile() {
   QVERIFY(!WriteSettings(blocked.toStdString(), VeltoSettings()));
   QVERIFY(QFileInfo(blocked).isDir());
   QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+// The settings beside a program reached through a link, and a settings file
+// the user may not write (another owner's when run as root).
+void VeltoSettingsTest::writesThroughALinkAndNeverOverAProtectedFile() {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("Velto-echt.ini"), link = dir.filePath("Velto.ini");
+  QVERIFY(WriteBytes(file, "Arial\n10\n1\n1\n1\n1\n"));
+  QVERIFY(QFile::link(file, link));
+  QVERIFY(WriteSettings(link.toStdString(), VeltoSettings()));
+  QCOMPARE(ReadBytes(file), QByteArray("Courier New\n9\n5\n5\n5\n5\n"));
+  QVERIFY(QFileInfo(link).isSymLink());
+
+  QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+  QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+  OrdinaryUser user;
+  if (!user.Active())
+    QSKIP(user.Reason().c_str());
+  QVERIFY(!WriteSettings(link.toStdString(), VeltoSettings{"Arial"}));
+  QCOMPARE(ReadBytes(file), QByteArray("Courier New\n9\n5\n5\n5\n5\n"));
+  QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 2);
 }
 
 void VeltoSettingsTest::settingsFileLiesBesideTheProgram() {

@@ -113,6 +113,19 @@ TEST_F(ChecksTest, EverySystemFaultIsFoundOnItsPageRowAndColumn) {
        {"bedding",
         [] { Materials.At(0).bedding = -1.0; },
         {types, 0, 5, "Ungültiger Bettungsmodul !"}},
+       // The output intervals of the first beam are tested before the hinges.
+       {"intervals below 0",
+        [] {
+          Beams.At(0).intervals = -1;
+          Hinges.At(0).type = 3;
+        },
+        {beams, 0, 5, "Anzahl der Intervalle muss zwischen 0 und 1000 liegen !"}},
+       {"intervals above 1000",
+        [] {
+          Beams.At(0).intervals = 1000;
+          Beams.At(3).intervals = 1001;
+        },
+        {beams, 3, 5, "Anzahl der Intervalle muss zwischen 0 und 1000 liegen !"}},
        {"hinge beam", [] { Hinges.At(0).beam = 3; }, {hinges, 0, 1, "Stab nicht definiert !"}},
        {"hinge position",
         [] { Hinges.At(0).position = 1.5; },

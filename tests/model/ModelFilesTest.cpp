@@ -5,6 +5,7 @@
 #include "tests/support/FakeGrid.h"
 #include "tests/support/GermanLocale.h"
 #include "tests/support/ModelTablesFixture.h"
+#include "tests/support/TableSnapshot.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
@@ -13,38 +14,6 @@
 #include <vector>
 
 namespace {
-
-// The rows in use of every table: row index and the record's bytes behind
-// the header, so a difference in any field or in the rows in use shows.
-using Snapshot = std::vector<std::vector<std::pair<int, std::string>>>;
-
-Snapshot TakeSnapshot() {
-  Snapshot snapshot;
-  for (InputContainer *table : AllInputTables()) {
-    auto &rows = snapshot.emplace_back();
-    for (int n = 0; n < table->ActiveCount(); ++n) {
-      const char *record = static_cast<const char *>(table->ActiveRow(n));
-      rows.emplace_back(table->IndexOfRecord(record),
-                        std::string(record + sizeof(RowHeader), record + table->RecordSize()));
-    }
-  }
-  return snapshot;
-}
-
-std::string ReplaceAll(std::string text, const std::string &from, const std::string &to) {
-  for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-    text.replace(at, from.size(), to);
-  return text;
-}
-
-std::string FaultOf(void (*command)(const std::string &), const std::string &path) {
-  try {
-    command(path);
-  } catch (const Exception &e) {
-    return e.what();
-  }
-  return "read";
-}
 
 class ModelFilesTest : public ModelTablesTest {
 protected:

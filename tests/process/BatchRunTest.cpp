@@ -2,7 +2,10 @@
 // analyses with closed-form answers, the example frame, the faults that let
 // the run go on and those that end it, and CLOSE.
 #include "tests/process/KelmorSandbox.h"
+#include "tests/support/NullDevice.h"
 #include "tests/support/ResultsReader.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -82,6 +85,25 @@ TEST_F(BatchRunTest, ExampleFrameThroughAllThreeAnalyses) {
   EXPECT_EQ(Results("out/portal-theorie-1.txt").caption, "I.Ordnung");
   EXPECT_TRUE(Results("out/portal-theorie-2.txt").caption.starts_with("II.Ordnung, "));
   EXPECT_TRUE(Results("out/portal-knicken.txt").caption.starts_with("Knickuntersuchung f="));
+  const std::string svg = box.Load(box.File("out/portal-biegemoment.svg"));
+  EXPECT_TRUE(svg.starts_with("<?xml")) << svg.substr(0, 100);
+  EXPECT_NE(svg.find("<svg width=\""), std::string::npos);
+
+  // The same picture under an older metafile name is SVG too, at exactly
+  // that path.  Without a model, and on the batch window's first tab (no
+  // geometry layer), there is nothing to export; an empty name fails; no
+  // name at all copies to the clipboard only.
+  box.Store(box.File("pictures.bat"),
+            "HIDE\nSAVEGRAPHFILE = empty.svg\n"
+            "OPENSYSTEM = examples/portal.ssy\nOPENLOAD = examples/portal.sla\n"
+            "SAVEGRAPHFILE = nothing.svg\nSOLVEI\nSETGRAPHTAB = 4\n"
+            "SAVEGRAPHFILE = out/portal.wmf\nSAVEGRAPHFILE =\nSAVEGRAPHFILE\nCLOSE\n");
+  EXPECT_EQ(box.Run("pictures.bat"), 0);
+  const std::string failed = "Kelmor\tFehler beim Kopieren des Bildes in die Zwischenablage!\n";
+  EXPECT_EQ(box.Log(), failed + failed + failed);
+  EXPECT_EQ(box.Load(box.File("out/portal.wmf")), svg);
+  EXPECT_FALSE(std::filesystem::exists(box.File("empty.svg")));
+  EXPECT_FALSE(std::filesystem::exists(box.File("nothing.svg")));
 }
 
 // Files that do not read leave the model as it was; without results no file
@@ -109,6 +131,20 @@ TEST_F(BatchRunTest, FaultsThatLetTheRunGoOn) {
   ExpectPrinted(Results("a b.txt").displacements.at(2)[1], 10.0 * 64 / 3e4);
 }
 
+// Output intervals that would print 2^31 lines per beam: the check stops
+// the analysis, there is no result to save, and the run ends.
+TEST_F(BatchRunTest, TooManyOutputIntervalsStopTheAnalysisNotTheRun) {
+  box.Store(box.File("many.ssy"), "NODES\n2\n    1 0.0 0.0 1 1 1 0.0\n    2 4.0 0.0 0 0 0 0.0\n\n"
+                                  "BEAMS\n1\n    1 1 2 1 0.2 2147483647\n\n"
+                                  "MATERIALS\n1\n    1 1.0e4 1.0 100.0 1.2e-5 0.0\n");
+  box.Store(box.File("run.bat"),
+            "HIDE\nOPENSYSTEM=many.ssy\nOPENLOAD=tip.sla\nSOLVEI\nSAVERESULT=none.txt\nCLOSE\n");
+  EXPECT_EQ(box.Run("run.bat"), 0);
+  EXPECT_EQ(box.Log(), "Eingabefehler\tAnzahl der Intervalle muss zwischen 0 und 1000 liegen !\n"
+                       "Information\tKeine Ergebnisse sind vorhanden\n");
+  EXPECT_FALSE(std::filesystem::exists(box.File("none.txt")));
+}
+
 // These end the run, so its CLOSE is never reached: the program waits.
 TEST_F(BatchRunTest, FaultsThatEndTheRun) {
   const std::string start = "OPENSYSTEM=cantilever.ssy\nOPENLOAD=tip.sla\nSOLVEI\n";
@@ -127,6 +163,35 @@ TEST_F(BatchRunTest, FaultsThatEndTheRun) {
     EXPECT_EQ(box.Log(), message);
     EXPECT_FALSE(std::filesystem::exists(box.File("after.txt")));
   }
+}
+
+// Results sent to a device go there; the device stays a device.  A read-only
+// file of another owner (of this user when not root) in a folder open to
+// all: an ordinary user could not open it for writing, so it stays as it was
+// and the run ends.
+TEST_F(BatchRunTest, SaveResultWritesDevicesAndRefusesProtectedFiles) {
+  const std::string null = NullDevice(box);
+  ASSERT_FALSE(null.empty()) << "root cannot make a device node here";
+  const std::string start = "HIDE\nOPENSYSTEM=cantilever.ssy\nOPENLOAD=tip.sla\nSOLVEI\n";
+  box.Store(box.File("device.bat"), start + "SAVERESULT=" + null + "\nCLOSE\n");
+  EXPECT_EQ(box.Run("device.bat"), 0);
+  EXPECT_EQ(box.Log(), "");
+  struct stat device {};
+  ASSERT_EQ(stat(null.c_str(), &device), 0);
+  EXPECT_TRUE(S_ISCHR(device.st_mode));
+
+  box.Store(box.File("fremd.txt"), "bisher\n");
+  std::filesystem::permissions(box.File("fremd.txt"), std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::group_read |
+                                                          std::filesystem::perms::others_read);
+  box.Store(box.File("protected.bat"),
+            start + "SAVERESULT=fremd.txt\nSAVERESULT=after.txt\nCLOSE\n");
+  const std::string message =
+      "Fehler Batchdatei\tErgebnissdatei fremd.txt kann nicht geöffnet werden\n";
+  EXPECT_EQ(box.Run("protected.bat", message, true), -1);
+  EXPECT_EQ(box.Log(), message);
+  EXPECT_EQ(box.Load(box.File("fremd.txt")), "bisher\n");
+  EXPECT_FALSE(std::filesystem::exists(box.File("after.txt")));
 }
 
 } // namespace

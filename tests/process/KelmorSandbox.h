@@ -1,7 +1,8 @@
 #pragma once
 // A private copy of Kelmor and Velto (their settings files live beside them)
 // in a fresh folder, and unattended runs of Kelmor there: offscreen, message
-// boxes logged to messages.log, temporary files in tmp/.
+// boxes logged to messages.log, temporary files in tmp/; as root also as an
+// ordinary user.
 #include "tests/support/TempFolder.h"
 
 #include <chrono>
@@ -10,6 +11,8 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 struct KelmorSandbox : TempFolder {
   KelmorSandbox() {
@@ -22,19 +25,32 @@ struct KelmorSandbox : TempFolder {
   // Runs Kelmor on the batch file, in the folder, and returns its exit code;
   // -1 when it was still running once `until` had been logged (its run was
   // over and it waited for a user) or after a minute: it is then killed.
-  int Run(const std::string &batch, const std::string &until = "") const {
-    std::string program = File("Kelmor"), argument = batch;
-    std::string environment[] = {"QT_QPA_PLATFORM=offscreen", "TMPDIR=" + File("tmp"),
-                                 "KELMOR_MESSAGE_LOG=" + File("messages.log"),
-                                 "XDG_RUNTIME_DIR=" + File(""), "HOME=" + File("")};
-    char *argv[] = {program.data(), argument.data(), nullptr};
-    char *envp[] = {environment[0].data(), environment[1].data(), environment[2].data(),
-                    environment[3].data(), environment[4].data(), nullptr};
+  // With ordinaryUser a root test runs it as nobody:nogroup (the sandbox is
+  // then open to everybody); other users run it as themselves.
+  int Run(const std::string &batch, const std::string &until = "",
+          bool ordinaryUser = false) const {
+    std::vector<std::string> arguments{File("Kelmor"), batch};
+    if (ordinaryUser && geteuid() == 0) {
+      for (const char *folder : {"", "tmp"})
+        std::filesystem::permissions(File(folder), std::filesystem::perms::all);
+      arguments.insert(arguments.begin(),
+                       {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"});
+    }
+    std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen", "TMPDIR=" + File("tmp"),
+                                         "KELMOR_MESSAGE_LOG=" + File("messages.log"),
+                                         "XDG_RUNTIME_DIR=" + File(""), "HOME=" + File("")};
+    std::vector<char *> argv, envp;
+    for (std::string &argument : arguments)
+      argv.push_back(argument.data());
+    for (std::string &variable : environment)
+      envp.push_back(variable.data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, File("").c_str());
     pid_t pid = -1;
-    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv, envp);
+    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed)
       return -2;
