@@ -169,11 +169,6 @@ Point2D DisplacementAt(const SolElement &e, double x) {
   return VecAdd(d, LoadDisplacementPart(e, x));
 }
 
-double DisplacementComponent(const SolElement &e, int component, double x) {
-  const Point2D d = DisplacementAt(e, x);
-  return component == 0 ? d.x : component == 1 ? d.y : 0.0;
-}
-
 Point2D DisplacedPointAt(const SolElement &e, double x, double scale) {
   const Point2D chord = InterpolatePoint(ElementEnd(e, 0), ElementEnd(e, 1), x);
   return VecAdd(chord, VecScale(scale, DisplacementAt(e, x)));

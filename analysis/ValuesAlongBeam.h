@@ -28,7 +28,5 @@ Point2D EndDisplacementPart(const SolElement &element, double x);
 Point2D LoadDisplacementPart(const SolElement &element, double x);
 // The sum of both; a buckling shape has no load part.
 Point2D DisplacementAt(const SolElement &element, double x);
-// Component 0 (x) or 1 (z) of DisplacementAt, 0 for any other.
-double DisplacementComponent(const SolElement &element, int component, double x);
 // The point at x on the chord plus scale times the displacement there.
 Point2D DisplacedPointAt(const SolElement &element, double x, double scale);
