@@ -63,8 +63,3 @@ bool KMatrix::IsStored(std::int32_t r, std::int32_t c) const {
   const std::int32_t d = r < c ? c - r : r - c;
   return d < Height(m);
 }
-
-double &KMatrix::At(std::int32_t r, std::int32_t c) {
-  const std::int32_t m = std::max(r, c);
-  return Column(m)[r < c ? c - r : r - c];
-}
