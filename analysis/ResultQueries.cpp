@@ -93,8 +93,10 @@ BeamExtremesResult BeamExtremes(int beamRow, int kind) {
   r.min.value = kLargest;
   for (std::int32_t i = Beams.At(beamRow).firstElement; i >= 0;) {
     const SolElement &element = Solutions.Elements.At(i);
+    double values[101];
+    InternalForceAtHundredths(element, kind, values);
     for (int step = 0; step <= 100; ++step) {
-      const double t = step * 0.01, v = InternalForceAt(element, t, kind);
+      const double t = step * 0.01, v = values[step];
       if (v < r.min.value)
         r.min = {0.0, v, &element, t};
       if (v > r.max.value)

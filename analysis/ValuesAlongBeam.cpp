@@ -113,6 +113,11 @@ double InternalForceAt(const SolElement &e, double x, int kind) {
   return HomogeneousForceAt(e, x, kind) + ParticularForceAt(e, x, kind);
 }
 
+void InternalForceAtHundredths(const SolElement &e, int kind, double *values) {
+  for (int step = 0; step <= 100; ++step)
+    values[step] = InternalForceAt(e, step * 0.01, kind);
+}
+
 Point2D EndDisplacementPart(const SolElement &e, double x) {
   Point2D d = InterpolatePoint(NodeDisplacement(e.Node(0)), NodeDisplacement(e.Node(1)), x);
   const double y = 1.0 - x, L = e.L, k = e.k;

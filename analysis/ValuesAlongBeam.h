@@ -21,6 +21,9 @@ void PrepareValuesAlongBeam(SolElement &element);
 double HomogeneousForceAt(const SolElement &element, double x, int kind);
 double ParticularForceAt(const SolElement &element, double x, int kind);
 double InternalForceAt(const SolElement &element, double x, int kind);
+// InternalForceAt at the 101 points x = step * 0.01, step = 0 .. 100, into
+// values[step]: the same values, without a call per point.
+void InternalForceAtHundredths(const SolElement &element, int kind, double *values);
 
 // Displacement from the end displacements and the end moments.
 Point2D EndDisplacementPart(const SolElement &element, double x);
