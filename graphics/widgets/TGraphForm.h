@@ -68,6 +68,7 @@ private:
   void CSpinEdit5Change(int value);
   void CSpinEdit6Change(int value);
   void FocusChanged(QWidget *old, QWidget *now);
+  bool WithinWindow(const QWidget *widget) const;
 
   // The paint box's handlers.
   void PaintBox1Paint(class QPaintEvent *event);

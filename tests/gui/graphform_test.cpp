@@ -241,6 +241,9 @@ void GraphFormTest::modeButtonsMouseGesturesAndFocusLoss() {
   QApplication::setActiveWindow(&form);
   graph->CSpinEdit1->setFocus();
   QTRY_VERIFY(graph->CSpinEdit1->hasFocus());
+  // A click on a layer button of the window keeps the view.
+  QTest::mouseClick(graph->ToolButton6, Qt::LeftButton);
+  QCOMPARE(state.KeepView, 1);
   QLineEdit elsewhere;
   form.MdiArea->addSubWindow(&elsewhere)->show();
   elsewhere.setFocus();
