@@ -391,6 +391,9 @@ void TGraphForm::ShowTabs() {
   for (int i = 0; i < Window->TabCount(); ++i)
     TabControl2->addTab(QString::fromUtf8(Window->TabEntry(i).name));
   TabControl2->setCurrentIndex(Window->TabIndex);
+  // A tab bar that is not shown yet does not tell the layout that it grew
+  // from no tabs to some; the window would open without its tabs.
+  TabControl2->updateGeometry();
 }
 
 void TGraphForm::ShowLoadButton(bool down) {
