@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -162,10 +163,33 @@ void TMainForm::SetResultCaption(const std::string &text) {
   Ergebnisse->setText(QString::fromStdString(text));
 }
 
+namespace {
+// Asks the frame to deliver the merged model-change notice of one child.
+class ChildNotice : public QEvent {
+public:
+  explicit ChildNotice(QWidget *child) : QEvent(Type()), Child(child), Key(child) {}
+  static QEvent::Type Type() {
+    static const QEvent::Type type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+  }
+  const QPointer<QWidget> Child;
+  const QObject *const Key;
+};
+} // namespace
+
+// Every stored cell reports a change: one notice per child is enough, and a
+// bulk edit would otherwise queue thousands of rebuilds.
 void TMainForm::NotifyChildren(int keepView) {
-  for (QMdiSubWindow *child : MdiArea->subWindowList(QMdiArea::CreationOrder))
-    if (QWidget *window = child->widget())
-      PostUserMessage(window, UM_MODELCHANGED, keepView);
+  for (QMdiSubWindow *child : MdiArea->subWindowList(QMdiArea::CreationOrder)) {
+    QWidget *window = child->widget();
+    if (window == nullptr)
+      continue;
+    auto [pending, fresh] = PendingNotices.try_emplace(window, keepView);
+    if (fresh)
+      QCoreApplication::postEvent(this, new ChildNotice(window));
+    else if (keepView == 0)
+      pending->second = 0;
+  }
 }
 
 // One item per result view of the current analysis kind.  The graph window
@@ -183,6 +207,16 @@ QMenu *TMainForm::createPopupMenu() {
 }
 
 bool TMainForm::event(QEvent *event) {
+  if (event->type() == ChildNotice::Type()) {
+    const auto *notice = static_cast<ChildNotice *>(event);
+    const auto pending = PendingNotices.find(notice->Key);
+    const int keepView = pending != PendingNotices.end() ? pending->second : 0;
+    if (pending != PendingNotices.end())
+      PendingNotices.erase(pending);
+    if (notice->Child)
+      SendUserMessage(notice->Child, UM_MODELCHANGED, keepView);
+    return true;
+  }
   const UserMessageEvent *message = AsUserMessage(event);
   if (message == nullptr || message->Message != UM_STARTUP)
     return QMainWindow::event(event);

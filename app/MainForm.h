@@ -6,6 +6,7 @@
 #include "app/MainUpcalls.h"
 
 #include <QMainWindow>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -152,6 +153,9 @@ private:
   void FormClose();
 
   std::vector<QAction *> ChildWindowItems;
+  // Children with a model-change notice still on its way, and the wParam it
+  // will carry: further notices merge into it (0, rebuild the view, wins).
+  std::map<const QObject *, int> PendingNotices;
   TMainUpcalls Callbacks{*this};
   UpcallInterface *PreviousUpcalls = nullptr;
 };

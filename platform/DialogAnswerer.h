@@ -8,8 +8,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
-enum class DialogKind { Message, OpenFile, SaveFile, Print };
+enum class DialogKind { Message, OpenFile, SaveFile, Print, Value };
 
 // Button sets of a message box and the button that ends it.
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -30,10 +31,16 @@ struct DialogRequest {
 
 // The user's answer.  Message boxes: the button.  Dialogs: Ok confirms,
 // anything else cancels; fileName is the chosen file (open, save) or the PDF
-// file to print into (print; empty keeps the printer chosen by default).
+// file to print into (print; empty keeps the printer chosen by default);
+// text is what the user typed into a value dialog (whose request has the
+// dialog's caption).
 struct DialogAnswer {
-  MsgResult button = MsgResult::Cancel;
+  DialogAnswer(MsgResult button = MsgResult::Cancel, std::string fileName = {},
+               std::string text = {})
+      : button(button), fileName(std::move(fileName)), text(std::move(text)) {}
+  MsgResult button;
   std::string fileName;
+  std::string text;
 };
 
 using DialogAnswerer = std::function<DialogAnswer(const DialogRequest &)>;

@@ -9,7 +9,10 @@
 class QObject;
 
 // Message numbers of Kelmor's windows.
+constexpr int UM_EDITCHANGED = 1025;  // a numeric edit's text changed (a signal of TMyEdit)
 constexpr int UM_STARTUP = 1425;      // the main window's start-up work
+constexpr int UM_AUTOSIZE = 3024;     // a data grid fits its columns or its form to its width
+constexpr int UM_DELETEROW = 3025;    // a data grid frees its current row
 constexpr int UM_MODELCHANGED = 3027; // rebuild from the model (wParam: keep the view)
 constexpr int UM_PRINTTILE = 3030;    // draw into a page tile (lParam: the tile record)
 

@@ -157,7 +157,9 @@ void AnalysisCommandsTest::secondOrderIteratesUntilTheModelChanges() {
   QCOMPARE(Form().Ergebnisse->text(), QString("II.Ordnung, 3 Iterationen"));
   QCoreApplication::sendPostedEvents();
   const int notified = child_->modelChanges;
-  QVERIFY(notified >= 3); // the command and each further iteration
+  // The command and each further iteration notify; the notices still
+  // pending for the child merge into one.
+  QCOMPARE(notified, 1);
 
   // An edit of the load case ends the waiting iteration.
   const double pz = 12.0;

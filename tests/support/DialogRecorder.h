@@ -18,6 +18,11 @@ public:
     script.push_back(DialogAnswer{button, fileName});
   }
 
+  // A value dialog answered with the typed text.
+  void AnswerValue(MsgResult button, const std::string &text) {
+    script.push_back(DialogAnswer{button, {}, text});
+  }
+
   // The texts of the message boxes shown so far.
   std::vector<std::string> Messages() const {
     std::vector<std::string> texts;

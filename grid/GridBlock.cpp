@@ -1,0 +1,195 @@
+// The data grid's commands over more than one cell: the block selected
+// with the mouse, copy and paste through the clipboard (tab-separated
+// text), adding to, multiplying and freeing the block, and inserting,
+// deleting, copying and moving one row of the table.  A pending edit is
+// stored before any of them changes the table.
+#include "grid/CellDialog.h"
+#include "grid/MyEdit.h"
+#include "grid/UserCell.h"
+#include "grid/UserGrid.h"
+#include "model/InputContainer.h"
+#include "model/Message.h"
+#include "platform/MessageBox.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <cmath>
+
+int TUserGrid::isBlock(int row, int column) const {
+  if (blockShown == 0 || anchorRow < 0)
+    return 0;
+  int top, left, bottom, right;
+  BlockRect(top, left, bottom, right);
+  return row >= top && row <= bottom && column >= left && column <= right ? 1 : 0;
+}
+
+void TUserGrid::BlockRect(int &top, int &left, int &bottom, int &right) const {
+  top = std::min(anchorRow, cornerRow);
+  bottom = std::max(anchorRow, cornerRow);
+  left = std::min(anchorCol, cornerCol);
+  right = std::max(anchorCol, cornerCol);
+}
+
+void TUserGrid::PaintBlock(int, int, int shown) {
+  blockShown = shown;
+  viewport()->update();
+}
+
+void TUserGrid::ForBlock(const std::function<void(int row, int column)> &step) {
+  if (anchorRow < 0)
+    return;
+  int top, left, bottom, right;
+  BlockRect(top, left, bottom, right);
+  for (int row = top; row <= bottom; ++row)
+    for (int column = left; column <= right; ++column)
+      step(row, column);
+}
+
+void TUserGrid::Copy() {
+  Push();
+  if (anchorRow < 0)
+    return;
+  PaintBlock(cornerRow, cornerCol, 0);
+  std::string text;
+  int lastRow = -1;
+  ForBlock([&](int row, int column) {
+    if (lastRow >= 0 && row != lastRow)
+      text += "\r\n";
+    lastRow = row;
+    if (TUserCell *cell = ColumnCell(column); cell != nullptr && isOnlyRead(row, column) == 0)
+      text += cell->CopyText(row, column);
+  });
+  text += "\r\n";
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void TUserGrid::XCopy() {
+  Copy();
+}
+
+void TUserGrid::Past(int row, int column, const std::string &text) {
+  if (column >= ColCount())
+    Error("Kopierbeireich außerhalb der Tabelle");
+  if (row >= RowCount())
+    TDrawGrid::SetRowCount(row + 1);
+  EChanged = 1;
+  ERow = row;
+  ECol = column;
+  EText = text;
+  Push();
+  Fill(row, column);
+  ChangeValid(row, column, 1);
+  Select = 1;
+}
+
+// Rows in use only: a free row has no value to change.
+void TUserGrid::ArithmeticBlock(void (TUserCell::*operation)(void *, double), double x) {
+  CommitEdit();
+  ForBlock([&](int row, int column) {
+    TUserCell *cell = ColumnCell(column);
+    if (cell == nullptr)
+      return;
+    if (isValid(row, column) != 0)
+      (cell->*operation)(GetValue(row, column), x);
+    Fill(row, column);
+  });
+  if (container != nullptr)
+    container->Changed();
+  viewport()->update();
+}
+
+void TUserGrid::AddBlock(double x) {
+  ArithmeticBlock(&TUserCell::Add, x);
+}
+
+void TUserGrid::MultBlock(double x) {
+  ArithmeticBlock(&TUserCell::Mult, x);
+}
+
+bool TUserGrid::AskValue(const char *caption, double &value) {
+  KillFocus(); // as when the dialog takes the focus
+  TCellDialog1 dialog(this);
+  dialog.setWindowTitle(QString::fromUtf8(caption));
+  const bool confirmed = dialog.Execute() == MsgResult::Ok;
+  if (confirmed)
+    value = dialog.MyEdit1->GetValue();
+  setFocus(Qt::OtherFocusReason);
+  return confirmed;
+}
+
+void TUserGrid::AddPoupClick() {
+  double x = 0;
+  if (AskValue("Wert", x))
+    AddBlock(x);
+}
+
+void TUserGrid::MultPoupClick() {
+  double x = 0;
+  if (AskValue("Wert", x))
+    MultBlock(x);
+}
+
+// The table keeps one state per row: every row the block touches is freed
+// as a whole.
+void TUserGrid::DelPoupClick() {
+  CommitEdit();
+  ForBlock([&](int row, int column) { ChangeValid(row, column, 0); });
+  if (container != nullptr)
+    container->Changed();
+  if (ERow >= 0)
+    Fill(ERow, ECol);
+}
+
+void TUserGrid::LineInsert(int dataRow) {
+  CommitEdit();
+  if (container != nullptr) {
+    container->InsertLine(dataRow);
+    container->Changed();
+  }
+  setFocus(Qt::OtherFocusReason);
+}
+
+void TUserGrid::LineDelete(int dataRow) {
+  if (container != nullptr) {
+    KillFocus(); // as when the question takes the focus
+    const bool asked = container->IsRowValid(dataRow) != 0;
+    if (!asked || MessageBox("Zeile Löschen ?", "Info", MsgButtons::OkCancel, MsgIcon::None,
+                             std::nullopt, this) == MsgResult::Ok) {
+      container->DeleteLine(dataRow);
+      container->Changed();
+    }
+  }
+  setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+// The 0-based row of a 1-based number typed into the dialog; -1 for a number
+// below 1.  A number beyond the table's rows is passed on as kMaxRows, which
+// the table refuses with its message.
+int TargetRow(double number) {
+  const double row = std::trunc(number - 1);
+  if (!(row >= 0))
+    return -1;
+  return row >= kMaxRows ? kMaxRows : static_cast<int>(row);
+}
+} // namespace
+
+void TUserGrid::LineCopy(int dataRow) {
+  double number = 0;
+  if (!AskValue("Kopieren zur Zeile", number))
+    return;
+  const int to = TargetRow(number);
+  if (container != nullptr && to >= 0) {
+    container->CopyRow(dataRow, to);
+    container->Changed();
+  }
+}
+
+void TUserGrid::LineMove(int dataRow) {
+  double number = 0;
+  if (!AskValue("Verschieben zur Zeile", number))
+    return;
+  const int to = TargetRow(number);
+  if (container != nullptr && to >= 0)
+    container->MoveLine(dataRow, to);
+}

@@ -1,0 +1,185 @@
+#pragma once
+// The data grid in which every input table is edited.  Its rows are the
+// rows of one bound table; each data column is served by a column cell that
+// converts between stored values and text; the fixed rows carry header
+// cells and fixed column 0 shows the 1-based row numbers.  Editing happens
+// in one edit buffer (EText, ERow, ECol, Caret): the text of a cell is
+// loaded when the cell is selected, changed by typing and stored back when
+// the cell is left, the focus goes, or before any command that changes the
+// table's rows.  Block selection, clipboard, block arithmetic and row
+// commands: GridBlock.cpp; keys, mouse, focus and messages: GridEvents.cpp.
+// Rows and columns are grid coordinates unless named data rows.
+#include "model/InputGrid.h"
+#include "platform/DrawGrid.h"
+
+#include <QColor>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QMenu;
+class TUserCell;
+class TUserHeader;
+
+class TUserGrid : public TDrawGrid, public InputGrid {
+  Q_OBJECT
+  Q_PROPERTY(int FirstColumnWidth READ GetColumnWidth WRITE SetColumnWidth)
+
+public:
+  // Columns from this on and header rows from kMaxHeaderRows on are ignored.
+  static constexpr int kMaxColumns = 20;
+  static constexpr int kMaxHeaderRows = 5;
+
+  explicit TUserGrid(QWidget *parent = nullptr);
+  // Unbinds the table and the column cells.
+  ~TUserGrid() override;
+
+  // What the bound table asks of the grid.  Fill commits a pending edit and
+  // loads the cell, except right after the table changed its rows (the
+  // table's refresh): then the pending edit belongs to a record that may
+  // now lie elsewhere, and the cell is only reloaded.
+  int RowCount() const override { return TDrawGrid::RowCount(); }
+  void SetRowCount(int rows) override;
+  int FixedRows() const override { return TDrawGrid::FixedRows(); }
+  int Row() const override { return TDrawGrid::Row(); }
+  int Col() const override { return TDrawGrid::Col(); }
+  void Fill(int row, int column) override;
+  void DrawRow(int dataRow) override;
+  void DrawCell(int dataRow, int dataColumn) override;
+  void Invalidate() override;
+  void SetContainer(InputContainer *table) override;
+  InputContainer *Container() const { return container; }
+
+  int GetColumnWidth() const { return ColWidths(0); }
+  void SetColumnWidth(int width) { SetColWidths(0, width); }
+  // Form whose width follows the grid's columns (not owned).
+  QWidget *ParentForm = nullptr;
+  bool AlowStrech = false;
+  // Marks the current row's number red while the grid has no focus.
+  bool SelectRow = false;
+
+  // Table access; without a table the readers answer 0 or null and the
+  // writers do nothing.
+  void *GetValue(int row, int column);
+  void SetValue(int row, int column, const void *value);
+  int isValid(int row, int column);
+  void ChangeValid(int row, int column, int state);
+  void ChangeValid(int row, int state);
+  int isOnlyRead(int row, int column);
+  const char *GetListStrings(int column, int i);
+  int GetListStringsCount(int column);
+
+  // The editing model.
+  void Push();
+  void Change();
+  void SetSelect(int flag);
+  int ETextLen();
+  void NextCell();
+  void PreviousCell();
+  // Commits a pending edit to its own record and marks it stored, so that
+  // the refresh after a change of rows has nothing left to commit.
+  void CommitEdit();
+  // With no edit cell (after a focus loss), loads the current cell, so
+  // that commands act on the current row.
+  void EnsureEditCell();
+  // Frees the edit row; what was typed into it goes with it.
+  void FreeEditRow();
+
+  void DrawCol(int dataColumn);
+  void DrawInfoRow(int row);
+  void DrawHeader();
+  void DefaultDraw(int row, int column, const QRect &rect, const QColor &colour);
+
+  void RegisterColumn(TUserCell *cell, int column);
+  void DestroyColumn(int column);
+  TUserCell *ColumnCell(int column) const;
+  int GetWidth() const;
+  int GetDWidth() const;
+
+  // Header cells (UserHeader.h).
+  void SetHeader(int firstRow, int lastRow, int firstColumn, int lastColumn, TUserHeader *header);
+  TUserHeader *HeaderAt(int row, int column) const;
+  void ChackColWidth(int column);
+  QPoint TopLeft(int row, int column) const;
+  QPoint BottomRight(int row, int column) const;
+
+  // Blocks, clipboard and row commands (GridBlock.cpp).
+  int isBlock(int row, int column) const;
+  void PaintBlock(int row, int column, int shown);
+  void Copy();
+  void XCopy();
+  void Past(int row, int column, const std::string &text);
+  void AddBlock(double x);
+  void MultBlock(double x);
+  void AddPoupClick();
+  void MultPoupClick();
+  void DelPoupClick();
+  void LineInsert(int dataRow);
+  void LineDelete(int dataRow);
+  void LineCopy(int dataRow);
+  void LineMove(int dataRow);
+  QMenu *BlockPopup() const { return blockPopup; }
+
+  int TextWidth(const std::string &text) const;
+  int TextHeight(const std::string &text) const;
+  bool Focused() const { return hasFocus(); }
+
+  // The edit buffer.
+  std::string EText;
+  int ERow = -1;
+  int ECol = -1;
+  int Caret = 0;
+  int Select = 0;
+  int EChanged = 0;
+
+protected:
+  void SelectCell(int column, int row) override;
+  void DrawGridCell(int column, int row, const QRect &rect) override;
+  bool event(QEvent *event) override;
+  bool viewportEvent(QEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
+  void contextMenuEvent(QContextMenuEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
+  void focusOutEvent(QFocusEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
+  void showEvent(QShowEvent *event) override;
+  bool focusNextPrevChild(bool next) override;
+
+private:
+  void USelectCell(int column, int row);
+  void UKeyDown(int &key, Qt::KeyboardModifiers shift);
+  void UKeyPress(QChar ch);
+  void UDblClick();
+  void UMouseDown(Qt::MouseButton button, int x, int y);
+  void UMouseMove(int x, int y);
+  bool UserMessage(int message, std::intptr_t wParam, std::intptr_t lParam);
+  void AutoSize();
+  void PostAutoSize();
+  void KillFocus();
+  void DrawRowNumber(const QColor &colour);
+  void BlockRect(int &top, int &left, int &bottom, int &right) const;
+  void ForBlock(const std::function<void(int row, int column)> &step);
+  void ArithmeticBlock(void (TUserCell::*operation)(void *, double), double x);
+  bool AskValue(const char *caption, double &value);
+
+  TUserCell *columns[kMaxColumns] = {};
+  TUserHeader *headers[kMaxHeaderRows][kMaxColumns] = {};
+  InputContainer *container = nullptr;
+  QMenu *blockPopup = nullptr;
+  int anchorRow = -1;
+  int anchorCol = -1;
+  int cornerRow = -1;
+  int cornerCol = -1;
+  int blockShown = 0;
+  int mouseHeld = 0;
+  int lastCol = -1;
+  int lastRow = -1;
+  // The table changed its rows: the next Fill only reloads.
+  bool rowsChanged = false;
+  bool autoSizePosted = false;
+  QColor rowNumberColour;
+};

@@ -1,0 +1,98 @@
+#include "grid/UserInt.h"
+
+#include "model/CLocale.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace {
+bool FitsInt32(double value) {
+  return std::isfinite(value) && value >= std::numeric_limits<std::int32_t>::min() &&
+         value <= std::numeric_limits<std::int32_t>::max();
+}
+} // namespace
+
+TUserInt::TUserInt(QObject *owner) : TUserCell(owner) {}
+
+void TUserInt::ValueToText(const void *value, std::string &text) {
+  if (value == nullptr)
+    return;
+  if (format.empty() && typ != uString) {
+    text.clear();
+    return;
+  }
+  switch (typ) {
+  case uInteger:
+    text = FormatC(format.c_str(), *static_cast<const std::int32_t *>(value));
+    break;
+  case uDouble:
+    text = FormatC(format.c_str(), *static_cast<const double *>(value));
+    break;
+  case uString:
+    text = static_cast<const char *>(value);
+    break;
+  }
+}
+
+QChar TUserInt::Charfilter(QChar ch) {
+  if (ch >= QChar('0') && ch <= QChar('9'))
+    return ch;
+  if (typ == uString)
+    return ch;
+  if (typ == uDouble && QStringLiteral("+-Ee.,").contains(ch))
+    return ch;
+  return QChar();
+}
+
+void TUserInt::Arithmetic(void *value, double result) {
+  if (typ == uInteger && FitsInt32(std::trunc(result)))
+    *static_cast<std::int32_t *>(value) = static_cast<std::int32_t>(std::trunc(result));
+  else if (typ == uDouble && std::isfinite(result))
+    *static_cast<double *>(value) = result;
+}
+
+void TUserInt::Add(void *value, double x) {
+  if (value == nullptr || typ == uString)
+    return;
+  Arithmetic(
+      value,
+      (typ == uInteger ? *static_cast<std::int32_t *>(value) : *static_cast<double *>(value)) + x);
+}
+
+void TUserInt::Mult(void *value, double x) {
+  if (value == nullptr || typ == uString)
+    return;
+  Arithmetic(
+      value,
+      (typ == uInteger ? *static_cast<std::int32_t *>(value) : *static_cast<double *>(value)) * x);
+}
+
+const void *TUserInt::TextToValue(std::string &text) {
+  switch (typ) {
+  case uInteger: {
+    errno = 0;
+    const long value = AtolC(text.c_str());
+    if (errno == ERANGE || !FitsInt32(static_cast<double>(value)))
+      return nullptr;
+    intValue = static_cast<std::int32_t>(value);
+    return &intValue;
+  }
+  case uDouble: {
+    const std::size_t comma = text.find(',');
+    if (comma != std::string::npos)
+      text[comma] = '.';
+    doubleValue = AtofC(text.c_str());
+    return std::isfinite(doubleValue) ? &doubleValue : nullptr;
+  }
+  case uString:
+    return text.c_str();
+  }
+  return nullptr;
+}
+
+int TUserInt::DatLen() const {
+  return typ == uInteger ? 4 : 8;
+}
