@@ -6,6 +6,7 @@
 #include "app/MainUpcalls.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,6 +18,10 @@ class QMenu;
 class QProcess;
 class QStatusBar;
 class QToolBar;
+class TInputForm;
+class TLoadInputForm;
+class TSystemInputForm;
+struct InputFault;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -60,6 +65,17 @@ public:
   int SaveLoadAs();
   void SetLoadName(const std::string &name);
 
+  // The input forms (InputCommands.cpp): made and shown on first request,
+  // null again once closed.  CommitInputEdits stores what is typed but not
+  // yet stored in their grids; ShowInputFault shows a check's fault at its
+  // cell, then its message.
+  TSystemInputForm *GetSystemInputForm();
+  TLoadInputForm *GetLoadInputForm();
+  void CommitInputEdits();
+  void ShowInputFault(const InputFault &fault);
+  QPointer<TSystemInputForm> SystemInputWindow;
+  QPointer<TLoadInputForm> LoadInputWindow;
+
   // The help file beside the program.
   std::string HelpFileName() const;
 
@@ -101,6 +117,8 @@ public slots:
   void System2Click();
   void Belstung1Click();
   void FileOpenItemClick();
+  void System1Click();
+  void Belastung1Click();
   void ThIOrdnung1Click();
   void ThIIOrdnung1Click();
   void Knickuntersuchung1Click();
@@ -136,6 +154,7 @@ private:
   bool ChooseSaveName(FileKind kind);
   int Write(FileKind kind);
   void SetName(FileKind kind, const std::string &name);
+  TInputForm *InputWindow(FileKind kind) const;
 
   void CreateComponents();
   void CreateToolBar();

@@ -100,10 +100,12 @@ bool TUserGrid::focusNextPrevChild(bool) {
 
 void TUserGrid::keyPressEvent(QKeyEvent *event) {
   Guarded([&] {
-    int key = VirtualKey(event->key());
+    // Keys without a code of their own ('.', ',', '-', '+') only type.
+    const int pressed = VirtualKey(event->key());
+    int key = pressed;
     const Qt::KeyboardModifiers shift = event->modifiers();
     UKeyDown(key, shift);
-    if (key == 0)
+    if (pressed != 0 && key == 0)
       return;
     if (VirtualKey(Qt::Key_PageUp) <= key && key <= VirtualKey(Qt::Key_Down))
       TDrawGrid::keyPressEvent(event);

@@ -97,9 +97,9 @@ void MainFormShellTest::keysReachTheirCommandsAndLaterWindowsAreDisabled() {
   QCOMPARE(dialogs.requests[1].caption, std::string("Lastfall speichern"));
 
   // The windows of these commands are not part of the program yet.
-  for (QAction *item : {Form().Grafikdrucken1, Form().System1, Form().Belastung1, Form().Grafik1,
-                        Form().Berechnungsoptionen1, Form().DruckerundAusgabeeditor1,
-                        Form().Konfiguration1, Form().HelpAboutItem})
+  for (QAction *item :
+       {Form().Grafikdrucken1, Form().Grafik1, Form().Berechnungsoptionen1,
+        Form().DruckerundAusgabeeditor1, Form().Konfiguration1, Form().HelpAboutItem})
     QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
 
   // "&Beenden" keeps its hint and closes the frame window.
