@@ -76,7 +76,7 @@ void TUserGrid::Past(int row, int column, const std::string &text) {
   ERow = row;
   ECol = column;
   EText = text;
-  Push();
+  CommitEdit(); // stored once: the Fill below has nothing left to store
   Fill(row, column);
   ChangeValid(row, column, 1);
   Select = 1;

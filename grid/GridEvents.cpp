@@ -100,13 +100,13 @@ bool TUserGrid::focusNextPrevChild(bool) {
 
 void TUserGrid::keyPressEvent(QKeyEvent *event) {
   Guarded([&] {
-    // Keys without a code of their own ('.', ',', '-', '+') only type.
-    const int pressed = VirtualKey(event->key());
-    int key = pressed;
+    const int code = VirtualKey(event->key());
     const Qt::KeyboardModifiers shift = event->modifiers();
-    UKeyDown(key, shift);
-    if (pressed != 0 && key == 0)
-      return;
+    int key = code;
+    if (code != 0)
+      UKeyDown(key, shift);
+    if (code != 0 && key == 0)
+      return; // swallowed by the key table
     if (VirtualKey(Qt::Key_PageUp) <= key && key <= VirtualKey(Qt::Key_Down))
       TDrawGrid::keyPressEvent(event);
     if (!(shift & (Qt::ControlModifier | Qt::AltModifier)))
@@ -293,7 +293,8 @@ void TUserGrid::AutoSize() {
     QWidget *frame = ParentForm;
     if (auto *child = qobject_cast<QMdiSubWindow *>(ParentForm->parentWidget()))
       frame = child;
-    if (frame->windowState() == Qt::WindowNoState)
+    if (!(frame->windowState() &
+          (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
       frame->resize(frame->width() + difference, frame->height());
     DrawHeader();
     return;

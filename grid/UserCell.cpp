@@ -157,12 +157,15 @@ void TUserCell::PaintCell(int row, int column) {
   }
   const int y =
       static_cast<int>((grid->DefaultRowHeight() - grid->TextHeight(text)) * 0.5 + rect.top());
-  canvas->fillRect(rect, CellColor(row, column));
+  const QColor background = CellColor(row, column);
+  canvas->fillRect(rect, background);
   if (grid->isValid(row, column) == 0 || IsReadOnly(row, column) != 0)
     return;
   canvas->save();
   canvas->setClipRect(rect);
-  canvas->setPen(Qt::black);
+  const bool dark =
+      background.red() * 299 + background.green() * 587 + background.blue() * 114 < 128000;
+  canvas->setPen(dark ? Qt::white : Qt::black); // readable on the blue block
   canvas->drawText(x, y + canvas->fontMetrics().ascent(), QString::fromStdString(text));
   if (row == grid->Row() && column == grid->Col()) {
     const int caret = std::clamp(grid->Caret, 0, CharCount(text));

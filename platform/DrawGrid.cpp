@@ -23,32 +23,28 @@ TDrawGrid::TDrawGrid(QWidget *parent)
 void TDrawGrid::SetColCount(int count) {
   colWidths.resize(std::max(count, 1), kDefaultColWidth);
   fixedCols = std::min(fixedCols, ColCount() - 1);
-  if (col >= ColCount())
-    MoveTo(ColCount() - 1, row);
+  ClampCurrent();
   viewport()->update();
 }
 
 void TDrawGrid::SetRowCount(int count) {
   rowCount = std::max(count, std::max(fixedRows + 1, 1));
   UpdateScrollRange();
-  if (row >= rowCount)
-    MoveTo(col, rowCount - 1);
+  ClampCurrent();
   viewport()->update();
 }
 
 void TDrawGrid::SetFixedRows(int count) {
   fixedRows = std::clamp(count, 0, rowCount - 1);
   topRow = std::max(topRow, fixedRows);
-  if (row < fixedRows)
-    MoveTo(col, fixedRows);
+  ClampCurrent();
   UpdateScrollRange();
   viewport()->update();
 }
 
 void TDrawGrid::SetFixedCols(int count) {
   fixedCols = std::clamp(count, 0, ColCount() - 1);
-  if (col < fixedCols)
-    MoveTo(fixedCols, row);
+  ClampCurrent();
   viewport()->update();
 }
 
@@ -146,6 +142,11 @@ void TDrawGrid::MoveTo(int newCol, int newRow, bool always) {
   ScrollIntoView();
   viewport()->update(CellRect(col, row));
   SelectCell(col, row);
+}
+
+void TDrawGrid::ClampCurrent() {
+  col = std::clamp(col, fixedCols, ColCount() - 1);
+  row = std::clamp(row, fixedRows, rowCount - 1);
 }
 
 void TDrawGrid::ScrollIntoView() {

@@ -19,7 +19,8 @@ public:
   explicit TDrawGrid(QWidget *parent = nullptr);
 
   // Columns and rows; fewer than one is raised to one.  A row or column
-  // count that drops below the current cell moves it to the last one.
+  // count, or fixed rows or columns, that leave the current cell outside
+  // the data cells move it to the nearest one without a selection event.
   int ColCount() const { return static_cast<int>(colWidths.size()); }
   void SetColCount(int count);
   int RowCount() const { return rowCount; }
@@ -82,6 +83,8 @@ protected:
 
 private:
   void MoveTo(int newCol, int newRow, bool always = false);
+  // Keeps the current cell among the data cells; raises no event.
+  void ClampCurrent();
   void ScrollIntoView();
   void UpdateScrollRange();
   int RowPitch() const { return rowHeight + GridLineWidth(); }
