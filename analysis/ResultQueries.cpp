@@ -10,6 +10,14 @@
 
 #include <cmath>
 
+bool HasNodeEntry(std::int32_t e) {
+  return e >= 0 && e < Solutions.NodeEntries.Count();
+}
+
+bool HasElements(const BeamRecord &beam) {
+  return beam.firstElement >= 0 && beam.firstElement < Solutions.Elements.Count();
+}
+
 double NodeDofValue(std::int32_t e, int k) {
   return FGTab.Dof(Solutions.NodeEntries.At(e).firstDof + k).value;
 }

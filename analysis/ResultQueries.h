@@ -8,6 +8,15 @@
 
 class SolElement;
 class SolutionsCont;
+struct BeamRecord;
+
+// The links the model build wrote into the rows name entries of the model
+// that is present; anything else (a row added since) has no results.
+// True when e names a node entry of the model.
+bool HasNodeEntry(std::int32_t e);
+// True when the beam's first element is an element of the model (the beam
+// took part in the analysis).
+bool HasElements(const BeamRecord &beam);
 
 // Value of DOF component k (0 x, 1 z, 2 rotation) of node entry e.
 double NodeDofValue(std::int32_t e, int k);

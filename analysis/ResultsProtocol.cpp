@@ -37,15 +37,6 @@ Forces ForcesOf(const ResultSetTable &table) {
   return forces;
 }
 
-// The links the model build wrote into the rows name entries of the model
-// that is present; anything else (a row added since) has no results.
-bool HasNodeEntry(std::int32_t e) {
-  return e >= 0 && e < Solutions.NodeEntries.Count();
-}
-bool HasElements(const BeamRecord &beam) {
-  return beam.firstElement >= 0 && beam.firstElement < Solutions.Elements.Count();
-}
-
 // The element of beam number that holds the relative beam position p, and
 // the position inside it.
 struct ElementPoint {

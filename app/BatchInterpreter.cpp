@@ -7,12 +7,16 @@
 #include "app/BatchLine.h"
 #include "app/MainForm.h"
 #include "app/ProtocolCommands.h"
+#include "graphics/widgets/TGraphForm.h"
 #include "model/CLocale.h"
 #include "model/Commonfkc.h"
 #include "platform/EventGuard.h"
 #include "platform/MessageBox.h"
 
+#include <QPointer>
 #include <cctype>
+#include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -27,9 +31,20 @@ bool SameKeyword(const std::string &keyword, const char *word) {
   return i == keyword.size() && !word[i];
 }
 
+// The leading integer of text as the runtime reads it, 0 when there is
+// none; a number beyond the range of int reads as 0 as well.
+int BatchInteger(const std::string &text) {
+  const long value = std::strtol(text.c_str(), nullptr, 10);
+  return value >= INT_MIN && value <= INT_MAX ? static_cast<int>(value) : 0;
+}
+
 class BatchRun {
 public:
   explicit BatchRun(TMainForm &form) : Form(form) {}
+
+  // The run's graph window: layers 2, 3, 4, 7 and 12 cleared, on tab 0
+  // without the tab change.  It stays open after the run.
+  void OpenGraphWindow();
 
   // Runs one line; false when the run ends with it.
   bool Execute(const BatchLine &line);
@@ -52,18 +67,25 @@ private:
   bool SolveII(const std::string &);
   bool SolveK(const std::string &);
   bool AbbruchEps(const std::string &number);
+  bool SetGraphOptions(const std::string &number);
+  bool DeleteGraphOptions(const std::string &number);
+  bool SetGraphTab(const std::string &number);
   bool GraphCommand(const std::string &);
+  // The graph window's tabs follow the analysis kind of the last solve.
+  void UpdateGraphTabs();
   bool Hide(const std::string &);
   bool Close(const std::string &);
 
   TMainForm &Form;
+  // The user may close the window while a message box of the run waits.
+  QPointer<TGraphForm> Graph;
   float IterationLimit = 0.01f;
   bool HiddenByRun = false;
   bool Closed = false;
 };
 
-// The graph window's commands (layers, tab, picture file) have no window to
-// act on yet; they are accepted and do nothing.
+// The picture file of the graph window comes with the graphics printout;
+// SAVEGRAPHFILE is accepted and does nothing yet.
 const BatchRun::Entry BatchRun::Commands[] = {
     {"OPENSYSTEM", &BatchRun::OpenSystem},
     {"OPENLOAD", &BatchRun::OpenLoad},
@@ -72,9 +94,9 @@ const BatchRun::Entry BatchRun::Commands[] = {
     {"SOLVEII", &BatchRun::SolveII},
     {"SOLVEK", &BatchRun::SolveK},
     {"ABBRUCHEPS", &BatchRun::AbbruchEps},
-    {"SETGRAPHOPTIONS", &BatchRun::GraphCommand},
-    {"DELETEGRAPHOPTIONS", &BatchRun::GraphCommand},
-    {"SETGRAPHTAB", &BatchRun::GraphCommand},
+    {"SETGRAPHOPTIONS", &BatchRun::SetGraphOptions},
+    {"DELETEGRAPHOPTIONS", &BatchRun::DeleteGraphOptions},
+    {"SETGRAPHTAB", &BatchRun::SetGraphTab},
     {"HIDE", &BatchRun::Hide},
     {"CLOSE", &BatchRun::Close},
     {"SAVEGRAPHFILE", &BatchRun::GraphCommand},
@@ -91,6 +113,18 @@ bool BatchRun::Execute(const BatchLine &line) {
   MessageBox(FormatString("Batchbefehl '%s' nicht bekannt", line.keyword.c_str()), "Fehler",
              MsgButtons::Ok, MsgIcon::Error);
   return false;
+}
+
+void BatchRun::OpenGraphWindow() {
+  Graph = Form.NewGraphWindow();
+  for (int layer : {kLayerUnused, kLayerGeometry, kLayerDeformed, kLayerLoads, kLayerDeterminant})
+    Graph->State().SetLayer(layer, false);
+  Graph->State().SelectTab(0);
+}
+
+void BatchRun::UpdateGraphTabs() {
+  if (Graph)
+    Graph->UpdateTabs();
 }
 
 void BatchRun::Finish() {
@@ -124,6 +158,7 @@ bool BatchRun::SaveResult(const std::string &path) {
 
 bool BatchRun::SolveI(const std::string &) {
   Form.ThIOrdnung1Click();
+  UpdateGraphTabs();
   return true;
 }
 
@@ -138,16 +173,38 @@ bool BatchRun::SolveII(const std::string &) {
     if (NextIteration(Solutions) != kSolved || Solutions.ConvergenceValue <= IterationLimit)
       break;
   }
+  UpdateGraphTabs();
   return true;
 }
 
 bool BatchRun::SolveK(const std::string &) {
   Form.Knickuntersuchung1Click();
+  UpdateGraphTabs();
   return true;
 }
 
 bool BatchRun::AbbruchEps(const std::string &number) {
   IterationLimit = static_cast<float>(AtofC(number.c_str()));
+  return true;
+}
+
+// Layers 1 to 13; any other number does nothing.
+bool BatchRun::SetGraphOptions(const std::string &number) {
+  if (Graph)
+    Graph->State().SetLayer(BatchInteger(number), true);
+  return true;
+}
+
+bool BatchRun::DeleteGraphOptions(const std::string &number) {
+  if (Graph)
+    Graph->State().SetLayer(BatchInteger(number), false);
+  return true;
+}
+
+// A tab outside the window's tabs does nothing.
+bool BatchRun::SetGraphTab(const std::string &number) {
+  if (Graph && Graph->State().SelectTab(BatchInteger(number)))
+    Graph->TabControl2Change();
   return true;
 }
 
@@ -178,6 +235,7 @@ void RunBatchFile(TMainForm &form, const std::string &path) {
     return;
   }
   BatchRun run(form);
+  run.OpenGraphWindow();
   for (const std::string &text : *lines) {
     const std::string line = TrimBlanks(text);
     if (!line.empty() && !run.Execute(ParseBatchLine(line)))

@@ -192,14 +192,16 @@ void TMainForm::NotifyChildren(int keepView) {
   }
 }
 
-// One item per result view of the current analysis kind.  The graph window
-// that shows a view is not part of the program yet, so the items are shown
-// disabled.
+// One item per result view of the current analysis kind; each opens a graph
+// window on its view.
 void TMainForm::PopupMenu1Popup() {
   PopupMenu1->clear();
   const ResultSetTable &views = ResultDescriptor(Solutions);
-  for (int i = 0; i < views.count; ++i)
-    PopupMenu1->addAction(QString::fromUtf8(views.entries[i].name))->setEnabled(false);
+  for (int i = 0; i < views.count; ++i) {
+    QAction *item = PopupMenu1->addAction(QString::fromUtf8(views.entries[i].name));
+    connect(item, &QAction::triggered, this,
+            [this, item] { Guarded([this, item] { ResultViewClick(item); }); });
+  }
 }
 
 QMenu *TMainForm::createPopupMenu() {

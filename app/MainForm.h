@@ -22,6 +22,7 @@ class TInputForm;
 class TLoadInputForm;
 class TSystemInputForm;
 struct InputFault;
+class TGraphForm;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -75,6 +76,8 @@ public:
   void ShowInputFault(const InputFault &fault);
   QPointer<TSystemInputForm> SystemInputWindow;
   QPointer<TLoadInputForm> LoadInputWindow;
+  // A new graph window on the first tab of the current analysis kind.
+  TGraphForm *NewGraphWindow();
 
   // The help file beside the program.
   std::string HelpFileName() const;
@@ -131,6 +134,8 @@ public slots:
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
   void PopupMenu1Popup();
+  void Grafik1Click();
+  void ResultViewClick(QAction *item);
 
   // No menu of the bars: hiding the tool bar would hide the file names and
   // change marks with no way back.  The client area has PopupMenu1.

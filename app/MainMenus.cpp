@@ -84,7 +84,7 @@ void TMainForm::CreateOtherMenus() {
   Knickuntersuchung1 = AddItem(solve, "Knickuntersuchung1", "Knickuntersuchung", "", Qt::Key_F8,
                                &TMainForm::Knickuntersuchung1Click);
   QMenu *show = AddMenu(menuBar(), "Zeigen1", "&Zeigen");
-  Grafik1 = AddItem(show, "Grafik1", "Grafik");
+  Grafik1 = AddItem(show, "Grafik1", "Grafik", "", {}, &TMainForm::Grafik1Click);
   Eingabeprotocoll1 = AddItem(show, "Eingabeprotocoll1", "Eingabeprotokoll", "", {},
                               &TMainForm::Eingabeprotocoll1Click);
   Ergebnisse1 = AddItem(show, "Ergebnisse1", "Ergebnisse", "", {}, &TMainForm::Ergebnisse1Click);

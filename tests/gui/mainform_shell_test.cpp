@@ -98,7 +98,7 @@ void MainFormShellTest::keysReachTheirCommandsAndLaterWindowsAreDisabled() {
 
   // The windows of these commands are not part of the program yet.
   for (QAction *item :
-       {Form().Grafikdrucken1, Form().Grafik1, Form().Berechnungsoptionen1,
+       {Form().Grafikdrucken1, Form().Berechnungsoptionen1,
         Form().DruckerundAusgabeeditor1, Form().Konfiguration1, Form().HelpAboutItem})
     QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
 

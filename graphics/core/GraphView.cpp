@@ -1,0 +1,120 @@
+// Zoom, pan and "Alles zeigen" of a graph window and the mouse gestures
+// that drive them.  None of them rebuilds the display list: they change
+// ViewBox, and the next paint replays the list through it.
+#include "graphics/core/GraphWindow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Share of the width and height added or taken on each side by one step of
+// zooming out or in.
+constexpr double kZoomStep = 0.1;
+// Smallest zoom rectangle in pixels, wide and high: a smaller one is a click.
+constexpr int kSmallestZoomRectangle = 2;
+
+bool UsableScale(double s) {
+  return s != 0.0 && std::isfinite(s);
+}
+
+} // namespace
+
+TViewTransform GraphWindow::ViewTransform(int width, int height) const {
+  TViewTransform transform;
+  transform.Fit(ViewBox, 0, 0, width, height, 1.0);
+  return transform;
+}
+
+void GraphWindow::ShowAll() {
+  FitToDrawing();
+  KeepView = 0;
+  Invalidate();
+}
+
+void GraphWindow::ZoomOut() {
+  const double w = ViewBox.xmax - ViewBox.xmin, h = ViewBox.ymax - ViewBox.ymin;
+  ViewBox = {ViewBox.xmin - kZoomStep * w, ViewBox.ymin - kZoomStep * h,
+             ViewBox.xmax + kZoomStep * w, ViewBox.ymax + kZoomStep * h};
+}
+
+void GraphWindow::ZoomIn() {
+  const double w = ViewBox.xmax - ViewBox.xmin, h = ViewBox.ymax - ViewBox.ymin;
+  ViewBox = {ViewBox.xmin + kZoomStep * w, ViewBox.ymin + kZoomStep * h,
+             ViewBox.xmax - kZoomStep * w, ViewBox.ymax - kZoomStep * h};
+}
+
+void GraphWindow::Pan(PixelPoint from, PixelPoint to, int width, int height) {
+  const TViewTransform transform = ViewTransform(width, height);
+  if (!UsableScale(transform.sx) || !UsableScale(transform.sy))
+    return;
+  const double dx = (from.x - to.x) / transform.sx;
+  const double dz = (from.y - to.y) / transform.sy;
+  ViewBox = {ViewBox.xmin + dx, ViewBox.ymin + dz, ViewBox.xmax + dx, ViewBox.ymax + dz};
+}
+
+bool GraphWindow::ZoomToRectangle(PixelPoint a, PixelPoint b, int width, int height) {
+  if (ViewBox.xmin == ViewBox.xmax || ViewBox.ymin == ViewBox.ymax)
+    return false;
+  if (std::abs(a.x - b.x) < kSmallestZoomRectangle || std::abs(a.y - b.y) < kSmallestZoomRectangle)
+    return false;
+  const TViewTransform transform = ViewTransform(width, height);
+  if (!UsableScale(transform.sx) || !UsableScale(transform.sy))
+    return false;
+  const Point2D p = transform.ToWorld(std::min(a.x, b.x), std::min(a.y, b.y));
+  const Point2D q = transform.ToWorld(std::max(a.x, b.x), std::max(a.y, b.y));
+  ViewBox = {p.x, p.y, q.x, q.y};
+  return true;
+}
+
+// A right click zooms out in every mode; a left press starts the gesture
+// its mode is armed for.
+void GraphWindow::MouseDown(PixelPoint at, bool left, bool right) {
+  if (left) {
+    if (MouseMode == kMouseZoomArmed) {
+      MouseMode = kMouseZooming;
+      DragStart = DragEnd = at;
+    } else if (MouseMode == kMouseIdle || MouseMode == kMousePanArmed) {
+      MouseMode = kMousePanning;
+      DragStart = DragEnd = at;
+    }
+  }
+  if (right) {
+    ZoomOut();
+    Invalidate();
+  }
+}
+
+void GraphWindow::MouseMove(PixelPoint at, int width, int height) {
+  if (MouseMode == kMouseZooming) {
+    DragEnd = at;
+    Invalidate();
+  } else if (MouseMode == kMousePanning) {
+    Pan(DragStart, at, width, height);
+    DragStart = at;
+    Invalidate();
+  }
+}
+
+// A zoom window is used once; a pan leaves the pan armed.  A rectangle too
+// small to zoom into (a click) keeps the view and the zoom armed.
+bool GraphWindow::MouseUp(int width, int height) {
+  bool zoomed = false;
+  if (MouseMode == kMouseZooming) {
+    if (!ZoomToRectangle(DragStart, DragEnd, width, height)) {
+      MouseMode = kMouseZoomArmed;
+      Invalidate();
+      return false;
+    }
+    MouseMode = kMouseIdle;
+    zoomed = true;
+  } else if (MouseMode == kMousePanning) {
+    MouseMode = kMousePanArmed;
+  } else {
+    return false;
+  }
+  KeepView = Layer(kLayerDeterminant) ? 0 : 1;
+  Invalidate();
+  return zoomed;
+}

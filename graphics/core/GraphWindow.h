@@ -1,0 +1,198 @@
+#pragma once
+// The state of one graph window and the arithmetic behind it: its layers,
+// tab, scales and view box, the display list it rebuilds from the model and
+// the results, and the zoom and pan gestures of the mouse.  The widget that
+// shows it (graphics/widgets/TGraphForm) keeps only what the toolkit needs
+// and reaches back through GraphWindowView; everything decided here can be
+// tested on a recording canvas without a widget.
+//
+// World coordinates are the model's x and z (z downwards); pixel points are
+// those of the paint box, (0, 0) at its top left.
+#include "graphics/core/PaintContainer.h"
+#include "model/Geometry2D.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+struct ResultSetEntry;
+struct ResultSetTable;
+
+// Layer bits 1 to 13 of a graph window.
+enum GraphLayer : int {
+  kLayerNodeNumbers = 1,
+  kLayerUnused = 2,
+  kLayerGeometry = 3,
+  kLayerDeformed = 4,
+  kLayerHingeNumbers = 5,
+  kLayerSupports = 6,
+  kLayerLoads = 7,
+  kLayerBeamNumbers = 8,
+  kLayerMaterialNumbers = 9,
+  kLayerReactions = 10,
+  kLayerExtrema = 11,
+  kLayerDeterminant = 12,
+  kLayerValues = 13,
+};
+constexpr int kFirstLayer = 1;
+constexpr int kLastLayer = 13;
+
+// The layer bits as the drawing functions receive them: bit k of the word.
+using LayerBits = std::uint16_t;
+// False for k outside 0 .. 15.
+bool HasLayer(LayerBits layers, int k);
+// The word with the bits of the given layers (1 .. 13) set.
+constexpr LayerBits LayersOf(std::initializer_list<int> layers) {
+  LayerBits bits = 0;
+  for (int k : layers)
+    if (k >= kFirstLayer && k <= kLastLayer)
+      bits |= static_cast<LayerBits>(1u << k);
+  return bits;
+}
+
+// Number of evaluation points along a beam that the internal-force diagrams
+// use; shared by every graph window, written by any of them.
+extern std::int32_t EvaluationPoints;
+constexpr std::int32_t kInitialEvaluationPoints = 11;
+
+// The gestures of the mouse.
+enum MouseModes : std::int32_t {
+  kMouseIdle = 0, // a left drag pans, as in kMousePanArmed
+  kMouseZoomArmed = 1,
+  kMouseZooming = 2, // the zoom rectangle is being dragged
+  kMousePanArmed = 3,
+  kMousePanning = 4,
+};
+
+struct PixelPoint {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+};
+
+// What the window state needs of the widget that shows it.
+class GraphWindowView {
+public:
+  virtual ~GraphWindowView() = default;
+  // The tab table or the current tab changed: show the state's tabs with
+  // its current one, without running the tab change.
+  virtual void ShowTabs() = 0;
+  virtual void ShowLoadButton(bool down) = 0;
+  virtual void ShowCaption(const std::string &caption) = 0;
+  // The picture changed: repaint the paint box.
+  virtual void Invalidate() = 0;
+};
+
+class GraphWindow {
+public:
+  // Default layers, scales 1, no tabs yet.  view may be null (no widget);
+  // it must outlive the state.
+  explicit GraphWindow(GraphWindowView *view = nullptr);
+  // The window opens: the tabs of the current analysis kind on the first
+  // one, the list built and the view fitted to it, then KeepView 1 and the
+  // caption.
+  void Open();
+
+  // --- Layers.
+  bool Layer(int k) const { return HasLayer(Layers, k); }
+  // Sets or clears bit k; k outside 1 .. 13 does nothing.
+  void SetLayer(int k, bool on);
+  // A layer toggle of the tool bar: the bit, then Rebuild (KeepView stays).
+  void ToggleLayer(int k, bool on);
+
+  // --- Tabs.
+  // Rebuilds the tabs from the table of the current analysis kind when that
+  // table is not the one they were built from, then runs the tab change.
+  void UpdateTabs();
+  // The tab change: layers 2, 3, 4, 7, 12 cleared, 3 set, the tab's kind set
+  // as a layer (1 .. 13), LoadButton down on tab 0 only, Rebuild, caption.
+  void TabChange();
+  // Selects tab index without the tab change; an index outside the tabs
+  // does nothing and gives false.
+  bool SelectTab(int index);
+  // The entry of tab index; outside the table (or before the first
+  // UpdateTabs) an entry of kind 0, component 0 and no name.
+  const ResultSetEntry &TabEntry(int index) const;
+  int TabCount() const;
+  // Name of the current tab's entry ("" when there is none).
+  std::string CurrentTabName() const;
+
+  // --- The display list.
+  // Rebuilds Display by layers and invalidates the view.
+  void Rebuild();
+  // L: the diagonal of the extents of beams and nodes, as a 32-bit float.
+  static float ReferenceLength();
+
+  // --- Messages.
+  // UM_MODELCHANGED: wParam 0 refits the view at the rebuild, any other
+  // value keeps ViewBox as it is.
+  void ModelChanged(std::intptr_t wParam);
+  // The focus left the window: the next rebuild refits.
+  void FocusLost() { KeepView = 0; }
+
+  // --- Scales and evaluation points (value of the spin edit).
+  enum class Scale { Text, Force, Displacement, LineLoad, PointLoad };
+  // scale = value / 100, KeepView 1, Rebuild.
+  void SetScale(Scale which, int value);
+  // EvaluationPoints = value, KeepView 1, Rebuild.
+  void SetEvaluationPoints(int value);
+  // A double click on a spin edit: KeepView 1, Rebuild.
+  void SpinDoubleClick();
+
+  // --- View arithmetic.
+  // "Alles zeigen": ViewBox = the extents of the drawing, KeepView 0.
+  void ShowAll();
+  // Widens (right click) or narrows (double click) ViewBox by 10 % of its
+  // width and height on each side; KeepView is not touched.
+  void ZoomOut();
+  void ZoomIn();
+  // Moves ViewBox so that the drawing follows the mouse from `from` to
+  // `to` in a paint box of width x height pixels.  Ignored while the
+  // transform's scale is 0 or not finite.
+  void Pan(PixelPoint from, PixelPoint to, int width, int height);
+  // ViewBox = the world rectangle of the pixel corners a and b in a paint box
+  // of width x height.  A rectangle under 2 pixels wide or high, or a
+  // ViewBox without extent, is refused (false) and the view stays.
+  bool ZoomToRectangle(PixelPoint a, PixelPoint b, int width, int height);
+
+  // --- Mouse gestures (MouseMode state machine).
+  // "Auschnitt" and "Verschieben" buttons: the new mode.
+  void ZoomButton(bool down) { MouseMode = down ? kMouseZoomArmed : kMouseIdle; }
+  void PanButton(bool down) { MouseMode = down ? kMousePanArmed : kMouseIdle; }
+  void MouseDown(PixelPoint at, bool left, bool right);
+  void MouseMove(PixelPoint at, int width, int height);
+  // True when a zoom window was completed: the widget releases "Auschnitt"
+  // and resets the cursor.
+  bool MouseUp(int width, int height);
+  void DoubleClick() { ZoomIn(); }
+  // True while the rubber band of a zoom window is shown.
+  bool RubberBand() const { return MouseMode == kMouseZooming; }
+
+  // --- Replay.
+  // Fits ViewBox into the paint box (0, 0, width, height) with aspect 1.
+  TViewTransform ViewTransform(int width, int height) const;
+
+  PixelPoint DragStart;
+  PixelPoint DragEnd;
+  std::int32_t MouseMode = kMouseIdle;
+  std::int32_t KeepView = 0;
+  double TextScale = 1.0;
+  double ForceScale = 1.0;
+  double DisplacementScale = 1.0;
+  double LineLoadScale = 1.0;
+  double PointLoadScale = 1.0;
+  const ResultSetTable *TabTable = nullptr;
+  Box2D ViewBox;
+  PaintContainer Display;
+  LayerBits Layers = 0;
+  int TabIndex = 0;
+
+private:
+  // ViewBox = the extents of Display, unless the list holds nothing.
+  void FitToDrawing();
+  void Draw(float L);
+  void Invalidate();
+
+  GraphWindowView *View;
+  // Set while a rebuild must keep ViewBox whatever KeepView says.
+  bool HoldView = false;
+};

@@ -1,0 +1,37 @@
+#include "graphics/widgets/BatchedPainterCanvas.h"
+
+#include <QPainter>
+
+void BatchedPainterCanvas::SetPenColor(TColor colour) {
+  Flush();
+  QPainterCanvas::SetPenColor(colour);
+}
+
+void BatchedPainterCanvas::SetPenWidth(int width) {
+  Flush();
+  QPainterCanvas::SetPenWidth(width);
+}
+
+void BatchedPainterCanvas::SetBrushColor(TColor colour) {
+  Flush();
+  QPainterCanvas::SetBrushColor(colour);
+}
+
+void BatchedPainterCanvas::LineTo(int x, int y) {
+  const QPoint end(x, y);
+  lines.emplace_back(position, end);
+  position = end;
+}
+
+// Later records are painted over earlier ones: the lines go first.
+void BatchedPainterCanvas::Polygon(const TPoint *points, int n) {
+  Flush();
+  QPainterCanvas::Polygon(points, n);
+}
+
+void BatchedPainterCanvas::Flush() {
+  if (lines.empty())
+    return;
+  painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+  lines.clear();
+}

@@ -1,0 +1,384 @@
+#include "graphics/widgets/TGraphForm.h"
+
+#include "analysis/ResultSets.h"
+#include "graphics/widgets/BatchedPainterCanvas.h"
+#include "graphics/widgets/GraphToolIcons.h"
+#include "platform/EventGuard.h"
+#include "platform/UserMessage.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+
+constexpr int kWindowWidth = 766;
+constexpr int kWindowHeight = 496;
+constexpr int kSpinWidth = 50;
+// The five scale spin edits: step 10, start 100, no bounds.
+constexpr int kScaleStep = 10;
+constexpr int kScaleStart = 100;
+constexpr int kUnbounded = std::numeric_limits<int>::max();
+
+PixelPoint ToPixel(const QPoint &p) {
+  return {p.x(), p.y()};
+}
+
+// A double click into a spin edit's text sets a value.
+class DoubleClickFilter : public QObject {
+public:
+  DoubleClickFilter(QSpinBox *spin, int value) : QObject(spin), Spin(spin), Value(value) {}
+  std::function<void()> After;
+
+protected:
+  bool eventFilter(QObject *, QEvent *event) override {
+    if (event->type() == QEvent::MouseButtonDblClick)
+      Guarded([this] {
+        Spin->setValue(Value);
+        After();
+      });
+    return false;
+  }
+
+private:
+  QSpinBox *Spin;
+  int Value;
+};
+
+} // namespace
+
+// The paint box: paints and passes the mouse on; it never opens a popup.
+class TPaintBox : public QWidget {
+public:
+  explicit TPaintBox(TGraphForm &form) : QWidget(form.Panel1), Form(form) {
+    setObjectName("PaintBox1");
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setMouseTracking(false);
+  }
+
+protected:
+  void paintEvent(QPaintEvent *event) override { Form.PaintBox1Paint(event); }
+  void mousePressEvent(QMouseEvent *event) override {
+    Guarded([&] { Form.PaintBox1MouseDown(event); });
+    event->accept();
+  }
+  void mouseMoveEvent(QMouseEvent *event) override {
+    Guarded([&] { Form.PaintBox1MouseMove(event); });
+  }
+  void mouseReleaseEvent(QMouseEvent *event) override {
+    Guarded([&] { Form.PaintBox1MouseUp(event); });
+  }
+  void mouseDoubleClickEvent(QMouseEvent *event) override {
+    // The press of the second click still counts as a press.
+    Guarded([&] {
+      Form.PaintBox1MouseDown(event);
+      Form.PaintBox1DblClick();
+    });
+  }
+
+private:
+  TGraphForm &Form;
+};
+
+TGraphForm::TGraphForm(QMdiArea *area) {
+  setObjectName("GraphForm");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setContextMenuPolicy(Qt::PreventContextMenu);
+  setWindowTitle("Graphische Darstellung");
+  CreateComponents();
+  QMdiSubWindow *child = area->addSubWindow(this);
+  child->setAttribute(Qt::WA_DeleteOnClose);
+  child->resize(kWindowWidth, kWindowHeight);
+  const QSize room = area->viewport()->size();
+  child->move(std::max(0, (room.width() - kWindowWidth) / 2),
+              std::max(0, (room.height() - kWindowHeight) / 2));
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget *old, QWidget *now) { FocusChanged(old, now); });
+  Window = std::make_unique<GraphWindow>(static_cast<GraphWindowView *>(this));
+  Window->Open();
+  {
+    const QSignalBlocker b1(CSpinEdit1), b2(CSpinEdit2), b3(CSpinEdit3);
+    CSpinEdit1->setValue(static_cast<int>(Window->TextScale * 100));
+    CSpinEdit2->setValue(static_cast<int>(Window->ForceScale * 100));
+    CSpinEdit3->setValue(static_cast<int>(Window->DisplacementScale * 100));
+  }
+  child->show();
+  setWindowTitle(QString::fromUtf8(CurrentTabName().c_str()));
+}
+
+TGraphForm::~TGraphForm() = default;
+
+void TGraphForm::CreateComponents() {
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  CreateToolBar();
+  layout->addWidget(ToolBar1);
+  Panel1 = new QWidget(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setAutoFillBackground(true);
+  QPalette white = Panel1->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  Panel1->setPalette(white);
+  auto *panelLayout = new QVBoxLayout(Panel1);
+  panelLayout->setContentsMargins(0, 0, 0, 0);
+  PaintBox1 = new TPaintBox(*this);
+  panelLayout->addWidget(PaintBox1);
+  layout->addWidget(Panel1, 1);
+  TabControl2 = new QTabBar(this);
+  TabControl2->setObjectName("TabControl2");
+  TabControl2->setShape(QTabBar::RoundedSouth);
+  TabControl2->setExpanding(false);
+  layout->addWidget(TabControl2);
+  connect(TabControl2, &QTabBar::currentChanged, this,
+          [this] { Guarded([this] { TabControl2Change(); }); });
+}
+
+QToolButton *TGraphForm::AddButton(const char *name, const char *hint, int image, bool checkable) {
+  auto *button = new QToolButton(ToolBar1);
+  button->setObjectName(name);
+  button->setToolTip(QString::fromUtf8(hint));
+  button->setIcon(GraphToolIcon(image));
+  button->setCheckable(checkable);
+  button->setAutoRaise(true);
+  ToolBar1->addWidget(button);
+  return button;
+}
+
+QSpinBox *TGraphForm::AddSpinEdit(const char *name, const char *hint, int minimum, int maximum,
+                                  int step, int value, void (TGraphForm::*change)(int),
+                                  int doubleClickValue) {
+  auto *spin = new QSpinBox(ToolBar1);
+  spin->setObjectName(name);
+  spin->setToolTip(QString::fromUtf8(hint));
+  spin->setRange(minimum, maximum);
+  spin->setSingleStep(step);
+  spin->setValue(value);
+  spin->setFixedWidth(kSpinWidth);
+  ToolBar1->addWidget(spin);
+  connect(spin, &QSpinBox::valueChanged, this,
+          [this, change](int v) { Guarded([&] { (this->*change)(v); }); });
+  if (doubleClickValue >= 0) {
+    auto *filter = new DoubleClickFilter(spin, doubleClickValue);
+    filter->After = [this] { Window->SpinDoubleClick(); };
+    spin->findChild<QLineEdit *>()->installEventFilter(filter);
+  }
+  return spin;
+}
+
+void TGraphForm::CreateToolBar() {
+  ToolBar1 = new QToolBar(this);
+  ToolBar1->setObjectName("ToolBar1");
+  ToolBar1->setIconSize(QSize(kGraphIconSize, kGraphIconSize));
+  // Printing and the clipboard come with the graphics printout.
+  SpeedButton1 = AddButton("SpeedButton1", "Grafik drucken", kIconPrint, false);
+  SpeedButton1->setEnabled(false);
+  CopyButton = AddButton("CopyButton", "In Zwischenablage kopieren", kIconCopy, false);
+  CopyButton->setEnabled(false);
+  ToolButton2 = AddButton("ToolButton2", "Auschnitt", kIconZoomWindow, true);
+  ToolButton3 = AddButton("ToolButton3", "Alles zeigen", kIconShowAll, false);
+  ToolButton4 = AddButton("ToolButton4", "Verschieben", kIconPan, true);
+  ToolButton4->setChecked(true);
+  connect(ToolButton2, &QToolButton::clicked, this,
+          [this] { Guarded([this] { ToolButton2Click(); }); });
+  connect(ToolButton3, &QToolButton::clicked, this,
+          [this] { Guarded([this] { ToolButton3Click(); }); });
+  connect(ToolButton4, &QToolButton::clicked, this,
+          [this] { Guarded([this] { ToolButton4Click(); }); });
+  ToolBar1->addSeparator()->setObjectName("ToolButton5");
+  CreateLayerButtons();
+  ToolBar1->addSeparator()->setObjectName("ToolButton15");
+  CSpinEdit4 = AddSpinEdit("CSpinEdit4", "Anzahl der Auswertungspunkte", 0, 100, 1,
+                           kInitialEvaluationPoints, &TGraphForm::CSpinEdit4Change, 10);
+  ToolBar1->addSeparator()->setObjectName("ToolButton1");
+  CSpinEdit1 = AddSpinEdit("CSpinEdit1", "Textskalierung", -kUnbounded, kUnbounded, kScaleStep,
+                           kScaleStart, &TGraphForm::CSpinEdit1Change, 100);
+  CSpinEdit2 = AddSpinEdit("CSpinEdit2", "Schnittgrößenskalierung", -kUnbounded, kUnbounded,
+                           kScaleStep, kScaleStart, &TGraphForm::CSpinEdit2Change, 100);
+  CSpinEdit3 = AddSpinEdit("CSpinEdit3", "Verschiebungsskalierung", -kUnbounded, kUnbounded,
+                           kScaleStep, kScaleStart, &TGraphForm::CSpinEdit3Change, 100);
+  CSpinEdit5 = AddSpinEdit("CSpinEdit5", "Streckenlastskalierung", -kUnbounded, kUnbounded,
+                           kScaleStep, kScaleStart, &TGraphForm::CSpinEdit5Change, -1);
+  CSpinEdit6 = AddSpinEdit("CSpinEdit6", "Einzellastskalierung", -kUnbounded, kUnbounded,
+                           kScaleStep, kScaleStart, &TGraphForm::CSpinEdit6Change, -1);
+}
+
+// The layer toggles in tool-bar order: each sets or clears its bit as it is
+// down or up and rebuilds.
+void TGraphForm::CreateLayerButtons() {
+  struct Toggle {
+    QToolButton *TGraphForm::*button;
+    const char *name;
+    const char *hint;
+    int image;
+    int layer;
+  };
+  static const Toggle toggles[] = {
+      {&TGraphForm::ToolButton6, "ToolButton6", "Knotennummer", kIconNodeNumbers,
+       kLayerNodeNumbers},
+      {&TGraphForm::ToolButton7, "ToolButton7", "Stabnummer", kIconBeamNumbers, kLayerBeamNumbers},
+      {&TGraphForm::ToolButton12, "ToolButton12", "Gelenknummer", kIconHingeNumbers,
+       kLayerHingeNumbers},
+      {&TGraphForm::ToolButton8, "ToolButton8", "Materialnummer", kIconMaterialNumbers,
+       kLayerMaterialNumbers},
+      {&TGraphForm::ToolButton9, "ToolButton9", "Wertangabe", kIconValues, kLayerValues},
+      {&TGraphForm::ToolButton10, "ToolButton10", "Funktionsextrema", kIconExtrema, kLayerExtrema},
+      {&TGraphForm::LoadButton, "LoadButton", "Belastung", kIconLoads, kLayerLoads},
+      {&TGraphForm::ToolButton11, "ToolButton11", "Auflager", kIconSupports, kLayerSupports},
+      {&TGraphForm::ToolButton14, "ToolButton14", "Auflagerkräfte", kIconReactions,
+       kLayerReactions},
+  };
+  for (const Toggle &toggle : toggles) {
+    QToolButton *button = AddButton(toggle.name, toggle.hint, toggle.image, true);
+    this->*toggle.button = button;
+    const int layer = toggle.layer;
+    connect(button, &QToolButton::clicked, this, [this, button, layer] {
+      Guarded([&] { Window->ToggleLayer(layer, button->isChecked()); });
+    });
+  }
+}
+
+void TGraphForm::TabControl2Change() {
+  Window->TabIndex = TabControl2->currentIndex();
+  Window->TabChange();
+}
+
+// "Auschnitt": a zoom window, used once.
+void TGraphForm::ToolButton2Click() {
+  Window->ZoomButton(ToolButton2->isChecked());
+  ModeButtonClicked(ToolButton2, ToolButton4, Qt::CrossCursor);
+}
+
+void TGraphForm::ToolButton3Click() {
+  Window->ShowAll();
+}
+
+// "Verschieben": the left button pans.
+void TGraphForm::ToolButton4Click() {
+  Window->PanButton(ToolButton4->isChecked());
+  ModeButtonClicked(ToolButton4, ToolButton2, Qt::SizeAllCursor);
+}
+
+// A mode button pressed shows its cursor and releases the other one.
+void TGraphForm::ModeButtonClicked(QToolButton *button, QToolButton *other,
+                                   Qt::CursorShape cursor) {
+  if (button->isChecked()) {
+    PaintBox1->setCursor(cursor);
+    other->setChecked(false);
+  } else {
+    PaintBox1->unsetCursor();
+  }
+}
+
+void TGraphForm::CSpinEdit1Change(int value) {
+  Window->SetScale(GraphWindow::Scale::Text, value);
+}
+void TGraphForm::CSpinEdit2Change(int value) {
+  Window->SetScale(GraphWindow::Scale::Force, value);
+}
+void TGraphForm::CSpinEdit3Change(int value) {
+  Window->SetScale(GraphWindow::Scale::Displacement, value);
+}
+void TGraphForm::CSpinEdit4Change(int value) {
+  Window->SetEvaluationPoints(value);
+}
+void TGraphForm::CSpinEdit5Change(int value) {
+  Window->SetScale(GraphWindow::Scale::LineLoad, value);
+}
+void TGraphForm::CSpinEdit6Change(int value) {
+  Window->SetScale(GraphWindow::Scale::PointLoad, value);
+}
+
+// The focus left the window for another one (a menu or popup does not
+// count): the next rebuild fits the view to the drawing.
+void TGraphForm::FocusChanged(QWidget *old, QWidget *now) {
+  if (old == nullptr || !isAncestorOf(old) || QApplication::activePopupWidget())
+    return;
+  if (now == nullptr || !isAncestorOf(now))
+    Window->FocusLost();
+}
+
+bool TGraphForm::event(QEvent *event) {
+  if (const UserMessageEvent *message = AsUserMessage(event)) {
+    if (message->Message == UM_MODELCHANGED)
+      Guarded([&] { Window->ModelChanged(message->WParam); });
+  }
+  return QWidget::event(event);
+}
+
+// Replays the list through a transform that fits ViewBox into the box; the
+// rubber band of a zoom window is drawn last, inverting what lies below.
+void TGraphForm::PaintBox1Paint(QPaintEvent *event) {
+  QPainter painter(PaintBox1);
+  painter.setClipRect(event->rect());
+  const TViewTransform transform = Window->ViewTransform(PaintBox1->width(), PaintBox1->height());
+  {
+    BatchedPainterCanvas canvas(painter);
+    Window->Display.Paint(canvas, transform);
+  }
+  if (!Window->RubberBand())
+    return;
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  painter.setPen(QPen(Qt::white, 1));
+  painter.setBrush(Qt::NoBrush);
+  const PixelPoint a = Window->DragStart, b = Window->DragEnd;
+  painter.drawRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized());
+}
+
+void TGraphForm::PaintBox1MouseDown(QMouseEvent *event) {
+  Window->MouseDown(ToPixel(event->pos()), event->button() == Qt::LeftButton,
+                    event->button() == Qt::RightButton);
+}
+
+void TGraphForm::PaintBox1MouseMove(QMouseEvent *event) {
+  Window->MouseMove(ToPixel(event->pos()), PaintBox1->width(), PaintBox1->height());
+}
+
+void TGraphForm::PaintBox1MouseUp(QMouseEvent *event) {
+  if (event->button() != Qt::LeftButton)
+    return;
+  if (Window->MouseUp(PaintBox1->width(), PaintBox1->height()))
+    ZoomFinished();
+}
+
+void TGraphForm::PaintBox1DblClick() {
+  Window->DoubleClick();
+}
+
+// A zoom window is used once: no mode button stays down.
+void TGraphForm::ZoomFinished() {
+  ToolButton2->setChecked(false);
+  PaintBox1->unsetCursor();
+}
+
+void TGraphForm::ShowTabs() {
+  const QSignalBlocker blocker(TabControl2);
+  while (TabControl2->count() > 0)
+    TabControl2->removeTab(0);
+  for (int i = 0; i < Window->TabCount(); ++i)
+    TabControl2->addTab(QString::fromUtf8(Window->TabEntry(i).name));
+  TabControl2->setCurrentIndex(Window->TabIndex);
+}
+
+void TGraphForm::ShowLoadButton(bool down) {
+  LoadButton->setChecked(down);
+}
+
+void TGraphForm::ShowCaption(const std::string &caption) {
+  setWindowTitle(QString::fromUtf8(caption.c_str()));
+}
+
+void TGraphForm::Invalidate() {
+  PaintBox1->update();
+}

@@ -1,0 +1,86 @@
+#pragma once
+// The graph window: an MDI child that shows the structure and the results
+// of one GraphWindow state.  It owns the state (layers, tab, scales, view,
+// display list) and forwards the tool bar, the tab bar, the mouse and the
+// window messages to it; the paint box only replays the display list.  Any
+// number of them can be open; each frees itself when closed.
+#include "graphics/core/GraphWindow.h"
+
+#include <QWidget>
+#include <memory>
+
+class QMdiArea;
+class QSpinBox;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+
+class TGraphForm : public QWidget, private GraphWindowView {
+  Q_OBJECT
+
+public:
+  // Builds the window, adds it to area as a child of 766 x 496 pixels in
+  // the middle of the area and shows it, on the first tab of the current
+  // analysis kind with its view fitted to the drawing.
+  explicit TGraphForm(QMdiArea *area);
+  ~TGraphForm() override;
+
+  GraphWindow &State() { return *Window; }
+
+  // The state's operations as the main window and the batch run use them.
+  void UpdateTabs() { State().UpdateTabs(); }
+  void Rebuild() { State().Rebuild(); }
+  std::string CurrentTabName() const { return Window->CurrentTabName(); }
+
+  QToolBar *ToolBar1;
+  QToolButton *SpeedButton1, *CopyButton, *ToolButton2, *ToolButton3, *ToolButton4;
+  QToolButton *ToolButton6, *ToolButton7, *ToolButton12, *ToolButton8, *ToolButton9, *ToolButton10,
+      *LoadButton, *ToolButton11, *ToolButton14;
+  QSpinBox *CSpinEdit4, *CSpinEdit1, *CSpinEdit2, *CSpinEdit3, *CSpinEdit5, *CSpinEdit6;
+  QTabBar *TabControl2;
+  QWidget *Panel1;
+  QWidget *PaintBox1;
+
+public slots:
+  void TabControl2Change();
+  void ToolButton2Click();
+  void ToolButton3Click();
+  void ToolButton4Click();
+
+protected:
+  bool event(QEvent *event) override;
+
+private:
+  friend class TPaintBox;
+
+  void CreateComponents();
+  void CreateToolBar();
+  QToolButton *AddButton(const char *name, const char *hint, int image, bool checkable);
+  QSpinBox *AddSpinEdit(const char *name, const char *hint, int minimum, int maximum, int step,
+                        int value, void (TGraphForm::*change)(int), int doubleClickValue);
+  void CreateLayerButtons();
+  void ModeButtonClicked(QToolButton *button, QToolButton *other, Qt::CursorShape cursor);
+  void CSpinEdit1Change(int value);
+  void CSpinEdit2Change(int value);
+  void CSpinEdit3Change(int value);
+  void CSpinEdit4Change(int value);
+  void CSpinEdit5Change(int value);
+  void CSpinEdit6Change(int value);
+  void FocusChanged(QWidget *old, QWidget *now);
+
+  // The paint box's handlers.
+  void PaintBox1Paint(class QPaintEvent *event);
+  void PaintBox1MouseDown(class QMouseEvent *event);
+  void PaintBox1MouseMove(class QMouseEvent *event);
+  void PaintBox1MouseUp(class QMouseEvent *event);
+  void PaintBox1DblClick();
+  void ZoomFinished();
+
+  // GraphWindowView.
+  void ShowTabs() override;
+  void ShowLoadButton(bool down) override;
+  void ShowCaption(const std::string &caption) override;
+  void Invalidate() override;
+
+  std::unique_ptr<GraphWindow> Window;
+};
