@@ -20,11 +20,24 @@ constexpr int kOutlineSlot = 2;
 // Where the ordinates of a diagram stand: station i of n has its foot on the
 // base line and its tip at the load's value.
 struct DiagramFrame {
-  const BeamRecord &beam;
+  DiagramFrame(const BeamRecord &beam, double a, double b, double off, double s, int flags)
+      : a(a), b(b), off(off), s(s), flags(flags), p1(PointOnBeam(beam, 0.0, 0.0)),
+        p2(PointOnBeam(beam, 1.0, 0.0)) {
+    const double angle = BeamAngle(beam);
+    normal = {std::sin(angle), -std::cos(angle)};
+  }
+
   double a, b, off, s;
   int flags;
-  Point2D c1, c2; // the base line of a global load
-  bool reversed;  // a global load whose stations run against the base line
+  Point2D p1, p2, normal; // the beam's ends and its top side
+  Point2D c1, c2;         // the base line of a global load
+  bool reversed = false;  // a global load whose stations run against the base line
+
+  // The point at t along the beam, d toward its top side (PointOnBeam
+  // without looking up the beam again).
+  Point2D On(double t, double d) const {
+    return VecAdd(InterpolatePoint(p1, p2, t), VecScale(d, normal));
+  }
 
   bool Global() const { return (flags & kLoadGlobal) != 0; }
   bool Second() const { return (flags & kLoadSecondComponent) != 0; }
@@ -32,15 +45,15 @@ struct DiagramFrame {
   // The length over which the stations are spread.
   double Span() const {
     if (!Global())
-      return VecLength(VecSub(PointOnBeam(beam, b, 0.0), PointOnBeam(beam, a, 0.0))) * (b - a);
+      return VecLength(VecSub(On(b, 0.0), On(a, 0.0))) * (b - a);
     return VecLength(VecSub(c2, c1));
   }
 
   void Station(int i, int n, double q, Point2D &foot, Point2D &tip) const {
     const double x = a + (b - a) * i / n;
     if (!Global()) {
-      foot = PointOnBeam(beam, x, off);
-      tip = PointOnBeam(beam, x, off + s * q);
+      foot = On(x, off);
+      tip = On(x, off + s * q);
       return;
     }
     const double u = reversed ? 1.0 - static_cast<double>(i) / n : static_cast<double>(i) / n;
@@ -54,11 +67,12 @@ struct DiagramFrame {
 // A global load's base: the top or bottom edge of the piece's box for a
 // load in Z, its left or right edge for a load in X, on the side of the gap.
 void PlaceGlobalBase(DiagramFrame &frame) {
-  const Box2D box = BeamPieceExtent(frame.beam, frame.a, frame.b);
+  const Point2D start = frame.On(frame.a, 0.0);
+  const Point2D end = frame.On(frame.b, 0.0);
+  const Box2D box{DMin(start.x, end.x), DMin(start.y, end.y), DMax(start.x, end.x),
+                  DMax(start.y, end.y)};
   frame.c1 = {box.xmin, box.ymin};
   frame.c2 = {box.xmax, box.ymax};
-  const Point2D start = PointOnBeam(frame.beam, frame.a, 0.0);
-  const Point2D end = PointOnBeam(frame.beam, frame.b, 0.0);
   if (frame.Second()) {
     frame.c1.y = frame.c2.y = frame.off > 0.0 ? box.ymin : box.ymax;
     frame.reversed = start.x > end.x;
@@ -97,7 +111,7 @@ void DrawLineLoadDiagram(int beamRow, double textScale, const PlotValueClass &va
   const double h = s * std::max(std::fabs(qa), std::fabs(qb));
   if (h == 0.0 || !std::isfinite(h))
     return;
-  DiagramFrame frame{Beams.At(beamRow), a, b, off, s, flags, {}, {}, false};
+  DiagramFrame frame(Beams.At(beamRow), a, b, off, s, flags);
   if (frame.Global())
     PlaceGlobalBase(frame);
   // A negative scale turns the diagram over; the count comes from its size.

@@ -6,6 +6,7 @@
 #include "analysis/Solutions.h"
 #include "app/InputForms.h"
 #include "graphics/core/Settings.h"
+#include "graphics/widgets/TGraphForm.h"
 #include "grid/UserGrid.h"
 #include "model/LoadLists.h"
 #include "model/ModelFiles.h"
@@ -111,6 +112,7 @@ void InputFormsTest::typedExampleFrameSurvivesSaveNewAndOpen() {
   TypeRows(GridOf(loads, "Knotenlastentab"), {{"2", "2", "10", "0", "0"}});
   TypeRows(GridOf(loads, "Streckenlastentab"), {{"2", "2", "G", "12", "12", "0", "0", "0", "1"}});
   TypeRows(GridOf(loads, "Gelenklastentab"), {{"1", "V", "0.001"}});
+  TypeRows(GridOf(loads, "Zwangsverformungentab"), {{"4", "4", "0", "0.01", "0"}});
   QCOMPARE(Nodes.At(0).supportX, 1);
   QCOMPARE(Nodes.At(1).supportX, 0);
   QCOMPARE(BeamLoads.At(0).system, kGlobalAxes);
@@ -139,9 +141,19 @@ void InputFormsTest::typedExampleFrameSurvivesSaveNewAndOpen() {
   QCOMPARE(ReadBytes(QString::fromStdString(folder_.File("again.ssy"))), ReadBytes(typedSystem));
   QCOMPARE(ReadBytes(QString::fromStdString(folder_.File("again.sla"))), ReadBytes(typedLoads));
 
-  // The typed frame is analysed as typed.
+  // The typed frame is analysed as typed; an open graph window rebuilds
+  // with the results (the imposed displacement takes the deformed shape's
+  // scale), the input forms take no notice.
+  TGraphForm *graph = Form().NewGraphWindow();
+  QCoreApplication::sendPostedEvents();
+  const PaintContainer &display = graph->State().Display;
+  const QByteArray before(reinterpret_cast<const char *>(display.Bytes()), display.Count());
+  QVERIFY(display.RecordCount() > 0);
   Form().ThIOrdnung1->trigger();
+  QCoreApplication::sendPostedEvents();
   QCOMPARE(Solutions.ResultsPresent, 1);
+  QVERIFY(QByteArray(reinterpret_cast<const char *>(display.Bytes()), display.Count()) != before);
+  QCOMPARE(system->PageControl1->currentIndex(), 0);
   QCOMPARE(dialogs.Messages(), std::vector<std::string>{});
 }
 
