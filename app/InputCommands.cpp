@@ -20,10 +20,14 @@ template <class Form> Form *NewInputForm(QMdiArea *area) {
   return form;
 }
 
+// A minimised form comes back; a maximised one stays maximised.
 void Activate(TInputForm *form) {
   form->show();
   if (auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
-    frame->showNormal();
+    if (frame->isMinimized())
+      frame->showNormal();
+    else
+      frame->show();
     frame->mdiArea()->setActiveSubWindow(frame);
   }
 }

@@ -12,7 +12,7 @@
 #include "platform/UserMessage.h"
 
 #include <QCloseEvent>
-#include <QStyle>
+#include <QMdiSubWindow>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -101,12 +101,12 @@ void TInputForm::CreateToolBar() {
 }
 
 // Speed buttons take no focus: the grid keeps its cell while one is pressed.
-QToolButton *TInputForm::AddButton(const char *name, const char *hint, int icon,
+QToolButton *TInputForm::AddButton(const char *name, const char *hint, QStyle::StandardPixmap icon,
                                    void (TInputForm::*handler)()) {
   auto *button = new QToolButton(ToolBar1);
   button->setObjectName(name);
   button->setToolTip(QString::fromUtf8(hint));
-  button->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)));
+  button->setIcon(style()->standardIcon(icon));
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoRaise(true);
   connect(button, &QToolButton::clicked, this,
@@ -143,9 +143,14 @@ void TInputForm::FormCreate() {
     Grids[i]->SetContainer(Layout.pages[i].table);
 }
 
+// A form closed by itself rather than through its frame takes the frame
+// along (closing the frame closes the form first; the second close returns
+// at once).
 void TInputForm::closeEvent(QCloseEvent *event) {
   Guarded([this] { FormClose(); });
   event->accept();
+  if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+    frame->close();
 }
 
 // What was typed goes into the tables before the grids go; the frame

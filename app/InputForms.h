@@ -8,6 +8,7 @@
 // repaint from their tables.
 #include "app/InputFormLayouts.h"
 
+#include <QStyle>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -51,7 +52,7 @@ protected:
 
 private:
   void CreateToolBar();
-  QToolButton *AddButton(const char *name, const char *hint, int icon,
+  QToolButton *AddButton(const char *name, const char *hint, QStyle::StandardPixmap icon,
                          void (TInputForm::*handler)());
   void CreatePage(const PageLayout &page);
   void FormCreate();

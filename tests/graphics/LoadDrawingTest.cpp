@@ -172,6 +172,18 @@ TEST_F(LoadDrawingTest, HugeRangesNegativeScalesAndShortBeamsStayBounded) {
   EXPECT_TRUE(AllFinite(display));
   EXPECT_TRUE(HasLine(display, {0, -5 - 0.02 * L}, {0, -5 + 0.08 * L}));
 
+  // A load drawn very low gets 100 subdivisions, no more: a base line and
+  // an outline of 100 pieces, 2 end ordinates and 99 arrows too short for
+  // a head.
+  Keep({});
+  BeamLoadRecord &girder = Use(BeamLoads, 1);
+  girder.from = girder.to = 2;
+  girder.q2Start = girder.q2End = 1.0;
+  girder.partialEnd = 1.0;
+  display.Reset();
+  DrawBeamLoads(window, L, 1e-6, display, 0);
+  EXPECT_EQ(LineRecords(display).size(), 2u * 100 + 2 + 99);
+
   // A hinge load on a beam of length 0 (nodes 2 and 5 at one place).
   Node(5, 0, -5);
   Beam(4, 2, 5);

@@ -27,16 +27,17 @@
 namespace {
 
 // Types the rows into the grid from its first data row, Tab after each
-// cell that a full text did not leave by itself; Tab skips read-only
-// columns, so the rows list only editable ones.
+// cell and Enter after a row's last one, unless a full text left the cell
+// by itself; both skip read-only columns, so the rows list only editable
+// ones.
 void TypeRows(TUserGrid *grid, const QList<QStringList> &rows) {
   grid->SetCell(1, grid->FixedRows());
   for (const QStringList &row : rows)
-    for (const QString &cell : row) {
+    for (int i = 0; i < row.size(); ++i) {
       const QPoint at(grid->Col(), grid->Row());
-      QTest::keyClicks(grid, cell);
+      QTest::keyClicks(grid, row[i]);
       if (QPoint(grid->Col(), grid->Row()) == at)
-        QTest::keyClick(grid, Qt::Key_Tab);
+        QTest::keyClick(grid, i + 1 < row.size() ? Qt::Key_Tab : Qt::Key_Return);
     }
 }
 
@@ -172,6 +173,7 @@ void InputFormsTest::checkFaultsOpenTheFormAtTheirCell() {
   Form().SystemInputWindow->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(Form().SystemInputWindow.isNull());
+  QCOMPARE(Form().MdiArea->subWindowList().size(), 1); // its frame went too
 
   // A beam with an undefined node: F9 opens the form on "Stäbe" at the cell.
   Beams.At(2).node2 = 9;
@@ -251,9 +253,11 @@ void InputFormsTest::closedFormReopensWithItsData() {
   QCOMPARE(second->windowTitle(), QString("Geometrie"));
   QCOMPARE(Nodes.Grid(), static_cast<InputGrid *>(GridOf(second, "Knotentab")));
   QCOMPARE(GridOf(second, "StabTab")->RowCount(), Beams.Grid()->RowCount());
-  // A second request shows the same form.
+  // A second request shows the same form, a minimised one restored.
+  second->parentWidget()->showMinimized();
   Form().System1->trigger();
   QCOMPARE(Form().SystemInputWindow.data(), second);
+  QVERIFY(!second->parentWidget()->isMinimized());
 }
 
 // A value typed into a row in use stays in the grid until the cell is left;
