@@ -8,6 +8,7 @@
 namespace {
 constexpr int kClientWidth = 197;
 constexpr int kClientHeight = 95;
+const QPoint kScreenPlace(382, 158);
 const QRect kEditPlace(8, 16, 177, 21);
 const QRect kOkPlace(8, 56, 81, 25);
 const QRect kCancelPlace(104, 56, 81, 25);
@@ -19,6 +20,7 @@ TCellDialog1::TCellDialog1(QWidget *owner)
   setObjectName("CellDialog1");
   setWindowTitle("Wert");
   setFixedSize(kClientWidth, kClientHeight);
+  move(kScreenPlace);
   MyEdit1->setObjectName("MyEdit1");
   MyEdit1->setGeometry(kEditPlace);
   Button1->setObjectName("Button1");

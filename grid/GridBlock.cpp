@@ -51,11 +51,11 @@ void TUserGrid::Copy() {
     return;
   PaintBlock(cornerRow, cornerCol, 0);
   std::string text;
-  int lastRow = -1;
+  int previousRow = -1;
   ForBlock([&](int row, int column) {
-    if (lastRow >= 0 && row != lastRow)
+    if (previousRow >= 0 && row != previousRow)
       text += "\r\n";
-    lastRow = row;
+    previousRow = row;
     if (TUserCell *cell = ColumnCell(column); cell != nullptr && isOnlyRead(row, column) == 0)
       text += cell->CopyText(row, column);
   });

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int VK_DOWN = 40;
+constexpr int VK_PRIOR = 33, VK_DOWN = 40; // Page Up .. Down: the draw grid's keys
 
 // Virtual-key codes of the keys the grid knows; 0 for the others.
 int VirtualKey(int qtKey) {
@@ -107,7 +107,7 @@ void TUserGrid::keyPressEvent(QKeyEvent *event) {
       UKeyDown(key, shift);
     if (code != 0 && key == 0)
       return; // swallowed by the key table
-    if (VirtualKey(Qt::Key_PageUp) <= key && key <= VirtualKey(Qt::Key_Down))
+    if (key >= VK_PRIOR && key <= VK_DOWN)
       TDrawGrid::keyPressEvent(event);
     if (!(shift & (Qt::ControlModifier | Qt::AltModifier)))
       for (QChar ch : event->text())

@@ -25,7 +25,7 @@ double TMyEdit::FormatNumber(std::string &text) {
   const double value = AtofC(number.c_str());
   const QString separator = QLocale().decimalPoint();
   const std::string formatted =
-      FloatToStrGeneral(value, kPrecision, separator.isEmpty() ? '.' : separator[0].toLatin1());
+      FloatToStrF(value, kPrecision, separator.isEmpty() ? '.' : separator[0].toLatin1());
   if (formatted != text)
     text = formatted;
   return value;

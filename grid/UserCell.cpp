@@ -21,13 +21,13 @@ constexpr int kCaretHeight = 15;
 TUserCell::TUserCell(QObject *owner) : QObject(owner) {}
 
 TUserCell::~TUserCell() {
-  if (grid != nullptr && column >= 0)
+  if (grid != nullptr && grid->ColumnCell(column) == this)
     grid->DestroyColumn(column);
 }
 
 void TUserCell::SetColumn(int value) {
   if (grid != nullptr) {
-    if (column >= 0)
+    if (grid->ColumnCell(column) == this)
       grid->DestroyColumn(column);
     if (value >= 0)
       grid->RegisterColumn(this, value);

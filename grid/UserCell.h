@@ -7,15 +7,17 @@
 // columns are grid coordinates.  The value conversion is left to the cell
 // types (UserInt.h, UserList.h).  A cell is bound to its grid by its
 // property writes, in any order: Grid and Column.
+#include "grid/UserGrid.h"
 #include <QChar>
 #include <QColor>
-#include <QObject>
-#include <string>
 
-class TUserGrid;
+#include <QObject>
+#include <QPointer>
+#include <string>
 
 class TUserCell : public QObject {
   Q_OBJECT
+  Q_PROPERTY(TUserGrid *Grid READ Grid WRITE SetGrid)
   Q_PROPERTY(int Column READ Column WRITE SetColumn)
   Q_PROPERTY(int MaxTextLen READ MaxTextLen WRITE SetMaxTextLen)
   Q_PROPERTY(int ColWidth READ ColWidth WRITE SetColWidth)
@@ -25,7 +27,7 @@ class TUserCell : public QObject {
 
 public:
   explicit TUserCell(QObject *owner = nullptr);
-  // Leaves the grid's column table.
+  // Leaves the grid's column table (when it still serves its column).
   ~TUserCell() override;
 
   int Column() const { return column; }
@@ -100,5 +102,5 @@ private:
   int colWidth = 0;
   QString filter;
   bool onlyRead = false;
-  TUserGrid *grid = nullptr;
+  QPointer<TUserGrid> grid; // null also once the grid is gone
 };

@@ -34,6 +34,8 @@ TUserGrid::~TUserGrid() {
     container = nullptr;
     table->SetGrid(nullptr);
   }
+  // Cells and headers bound to the grid, also those that lost their place
+  // in its tables, forget it before they go with it.
   for (TUserCell *&cell : columns)
     if (cell != nullptr)
       std::exchange(cell, nullptr)->SetGrid(nullptr);
@@ -41,6 +43,12 @@ TUserGrid::~TUserGrid() {
     for (TUserHeader *&header : row)
       if (header != nullptr)
         std::exchange(header, nullptr)->SetGrid(nullptr);
+  for (TUserCell *cell : findChildren<TUserCell *>())
+    if (cell->Grid() == this)
+      cell->SetGrid(nullptr);
+  for (TUserHeader *header : findChildren<TUserHeader *>())
+    if (header->Grid() == this)
+      header->SetGrid(nullptr);
 }
 
 void TUserGrid::SetRowCount(int rows) {
@@ -80,7 +88,8 @@ void TUserGrid::Invalidate() {
 }
 
 void TUserGrid::SetContainer(InputContainer *table) {
-  if (container != nullptr) {
+  // A table that is going has unbound itself already: leave it alone.
+  if (container != nullptr && container->Grid() == this) {
     CommitEdit();
     container->SetGrid(nullptr);
   }
@@ -184,14 +193,18 @@ void TUserGrid::NextCell() {
       column = 1;
       row += 1;
     }
-    TUserCell *cell = ColumnCell(column);
-    if (cell != nullptr && (cell->OnlyRead() || isOnlyRead(row, column) != 0))
+    if (Skipped(row, column))
       continue;
     if (row >= RowCount())
       TDrawGrid::SetRowCount(row + 1);
     SetCell(column, row);
     return;
   }
+}
+
+bool TUserGrid::Skipped(int row, int column) {
+  TUserCell *cell = ColumnCell(column);
+  return cell != nullptr && (cell->OnlyRead() || isOnlyRead(row, column) != 0);
 }
 
 void TUserGrid::PreviousCell() {
@@ -207,8 +220,7 @@ void TUserGrid::PreviousCell() {
       if (row > FixedRows())
         row -= 1;
     }
-    TUserCell *cell = ColumnCell(column);
-    if (cell != nullptr && (cell->OnlyRead() || isOnlyRead(row, column) != 0))
+    if (Skipped(row, column))
       continue;
     SetCell(column, row);
     return;
@@ -328,6 +340,14 @@ void TUserGrid::SetHeader(int firstRow, int lastRow, int firstColumn, int lastCo
   Invalidate();
 }
 
+void TUserGrid::RemoveHeader(const TUserHeader *header) {
+  for (auto &row : headers)
+    for (TUserHeader *&entry : row)
+      if (entry == header)
+        entry = nullptr;
+  Invalidate();
+}
+
 TUserHeader *TUserGrid::HeaderAt(int row, int column) const {
   if (row < 0 || row >= kMaxHeaderRows || column < 0 || column >= kMaxColumns)
     return nullptr;
@@ -357,6 +377,7 @@ void TUserGrid::ChackColWidth(int column) {
       continue;
     for (int c = header->ColB(); c <= header->ColE(); ++c)
       ColumnCell(c)->SetColWidth(static_cast<int>(ColumnCell(c)->ColWidth() * f));
+    PostAutoSize(); // the form follows the wider columns
   }
 }
 

@@ -69,11 +69,19 @@ public:
   const char *GetListStrings(int column, int i);
   int GetListStringsCount(int column);
 
-  // The editing model.
+  // The editing model.  Push stores a changed edit text into the edit
+  // cell (again on a second call); a number the column cannot hold is
+  // refused with a beep and the cell keeps its value.
   void Push();
+  // Marks the edit text changed; the edit row comes into use.
   void Change();
+  // Sets the whole-text selection and repaints the edit cell.
   void SetSelect(int flag);
+  // Characters of the edit text; 0 while the edit row is free.
   int ETextLen();
+  // The next (previous) cell, row by row, passing over read-only cells;
+  // NextCell adds a row after the last.  With no editable cell in reach
+  // they stay.
   void NextCell();
   void PreviousCell();
   // Commits a pending edit to its own record and marks it stored, so that
@@ -85,35 +93,62 @@ public:
   // Frees the edit row; what was typed into it goes with it.
   void FreeEditRow();
 
+  // Ask for a repaint of a column, of the read-only cells of a grid row
+  // (values the table computes) and of the header rows.
   void DrawCol(int dataColumn);
   void DrawInfoRow(int row);
   void DrawHeader();
+  // Paints a row number in column 0 (button face, or colour when valid);
+  // only while the grid paints.
   void DefaultDraw(int row, int column, const QRect &rect, const QColor &colour);
 
+  // The column cell table; columns from kMaxColumns on are ignored.
   void RegisterColumn(TUserCell *cell, int column);
   void DestroyColumn(int column);
   TUserCell *ColumnCell(int column) const;
+  // Width of all columns with their grid lines, and how far it exceeds the
+  // client width (negative when narrower).
   int GetWidth() const;
   int GetDWidth() const;
 
-  // Header cells (UserHeader.h).
+  // Header cells (UserHeader.h).  A header whose last row or column lies
+  // beyond the fixed rows or the columns is not entered; one that moves
+  // leaves its old cells.
   void SetHeader(int firstRow, int lastRow, int firstColumn, int lastColumn, TUserHeader *header);
+  // Clears every header cell of header (a header that goes).
+  void RemoveHeader(const TUserHeader *header);
   TUserHeader *HeaderAt(int row, int column) const;
+  // Widens the columns under the headers of column until each caption and
+  // 4 pixels fit; never narrows them.
   void ChackColWidth(int column);
   QPoint TopLeft(int row, int column) const;
   QPoint BottomRight(int row, int column) const;
 
-  // Blocks, clipboard and row commands (GridBlock.cpp).
+  // Blocks, clipboard and row commands (GridBlock.cpp).  The block is the
+  // rectangle last dragged (one cell after a plain click; none before the
+  // first click); isBlock answers only while it is shown.
   int isBlock(int row, int column) const;
   void PaintBlock(int row, int column, int shown);
+  // The block as text: tab after every cell but one in the grid's last
+  // column, "\r\n" after every row; the block is hidden.
   void Copy();
   void XCopy();
+  // Stores text into a cell (the row comes into use); a column beyond the
+  // grid raises "Kopierbeireich außerhalb der Tabelle", a row beyond it
+  // grows the grid.
   void Past(int row, int column, const std::string &text);
+  // Add to or multiply every cell of the block in rows in use.
   void AddBlock(double x);
   void MultBlock(double x);
+  // The block popup: "Addieren" and "Multiplizieren" ask for the value,
+  // "Löschen" frees every row the block touches.
   void AddPoupClick();
   void MultPoupClick();
   void DelPoupClick();
+  // Row commands on a data row; each stores a pending edit first.  Without
+  // a table they only take the focus.  LineDelete asks before it deletes a
+  // row in use; LineCopy and LineMove ask for a 1-based row number, and a
+  // number below 1 does nothing.
   void LineInsert(int dataRow);
   void LineDelete(int dataRow);
   void LineCopy(int dataRow);
@@ -160,7 +195,8 @@ private:
   void AutoSize();
   void PostAutoSize();
   void KillFocus();
-  void DrawRowNumber(const QColor &colour);
+  // A cell the cursor passes over: a read-only column or cell.
+  bool Skipped(int row, int column);
   void BlockRect(int &top, int &left, int &bottom, int &right) const;
   void ForBlock(const std::function<void(int row, int column)> &step);
   void ArithmeticBlock(void (TUserCell::*operation)(void *, double), double x);
@@ -181,5 +217,4 @@ private:
   // The table changed its rows: the next Fill only reloads.
   bool rowsChanged = false;
   bool autoSizePosted = false;
-  QColor rowNumberColour;
 };

@@ -6,6 +6,11 @@
 
 TUserHeader::TUserHeader(QObject *owner) : QObject(owner) {}
 
+TUserHeader::~TUserHeader() {
+  if (grid != nullptr)
+    grid->RemoveHeader(this);
+}
+
 void TUserHeader::SetGrid(TUserGrid *value) {
   grid = value;
   Actual();

@@ -4,14 +4,17 @@
 // re-enters the header into its grid's header table once grid and bounds
 // are set and fit; the grid widens the columns below it until the caption
 // fits and asks it to paint itself.
+#include "grid/UserGrid.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QPainter;
-class TUserGrid;
 
 class TUserHeader : public QObject {
   Q_OBJECT
+  Q_PROPERTY(TUserGrid *Grid READ Grid WRITE SetGrid)
   Q_PROPERTY(int ColB READ ColB WRITE SetColB)
   Q_PROPERTY(int ColE READ ColE WRITE SetColE)
   Q_PROPERTY(int RowB READ RowB WRITE SetRowB)
@@ -20,6 +23,8 @@ class TUserHeader : public QObject {
 
 public:
   explicit TUserHeader(QObject *owner = nullptr);
+  // Leaves the grid's header table.
+  ~TUserHeader() override;
 
   TUserGrid *Grid() const { return grid; }
   void SetGrid(TUserGrid *value);
@@ -42,7 +47,7 @@ public:
   void Draw(QPainter &canvas);
 
 private:
-  TUserGrid *grid = nullptr;
+  QPointer<TUserGrid> grid; // null also once the grid is gone
   int rowB = -1;
   int rowE = -1;
   int colB = -1;

@@ -2,6 +2,7 @@
 
 #include "model/CLocale.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -9,6 +10,9 @@
 #include <limits>
 
 namespace {
+// Room of the working copy of a string value.
+constexpr std::size_t kStringRoom = 1000;
+
 bool FitsInt32(double value) {
   return std::isfinite(value) && value >= std::numeric_limits<std::int32_t>::min() &&
          value <= std::numeric_limits<std::int32_t>::max();
@@ -87,8 +91,10 @@ const void *TUserInt::TextToValue(std::string &text) {
     doubleValue = AtofC(text.c_str());
     return std::isfinite(doubleValue) ? &doubleValue : nullptr;
   }
-  case uString:
-    return text.c_str();
+  case uString: // padded, so that a field wider than the text reads zeros
+    stringValue = text;
+    stringValue.resize(std::max<std::size_t>(stringValue.size(), kStringRoom), '\0');
+    return stringValue.data();
   }
   return nullptr;
 }

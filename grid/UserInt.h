@@ -30,7 +30,8 @@ public:
   void Add(void *value, double x) override;
   void Mult(void *value, double x) override;
   // Integers as atol, doubles as atof after the first ',' became '.'.  An
-  // integer beyond 32 bits or a real that is not finite gives null.
+  // integer beyond 32 bits or a real that is not finite gives null.  A
+  // string is copied into a zero-padded buffer of 1000 bytes at least.
   const void *TextToValue(std::string &text) override;
   // Bytes of the stored value.
   virtual int DatLen() const;
@@ -44,4 +45,5 @@ private:
   VarTyp typ = uInteger;
   std::int32_t intValue = 0;
   double doubleValue = 0.0;
+  std::string stringValue;
 };

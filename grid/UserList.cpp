@@ -1,6 +1,7 @@
 #include "grid/UserList.h"
 
 #include "grid/UserGrid.h"
+#include "platform/EventGuard.h"
 #include "platform/MessageBeep.h"
 
 TUserList::TUserList(QObject *owner) : TUserCell(owner), popup(std::make_unique<UListBox>()) {}
@@ -108,7 +109,7 @@ void TUserList::UMouseDown(int row, int column, int left, int top, void *value) 
   const int choices = ListCount();
   for (int i = 0; i < choices; ++i) {
     auto *item = new UMenuItem(ListItem(i), i, this);
-    connect(item, &QAction::triggered, this, [this, item] { PopupClick(item); });
+    connect(item, &QAction::triggered, this, [this, item] { Guarded([&] { PopupClick(item); }); });
     popup->addAction(item);
   }
   popup->row = row;

@@ -16,7 +16,7 @@ std::string Fraction(const std::string &digits, std::size_t from) {
 }
 } // namespace
 
-std::string FloatToStrGeneral(double value, int precision, char decimalSeparator) {
+std::string FloatToStrF(double value, int precision, char decimalSeparator) {
   if (std::isnan(value))
     return "NAN";
   if (std::isinf(value))

@@ -11,4 +11,4 @@
 // notation: the first digit, the separator and the further digits when there
 // are any, 'E', '-' for a negative exponent and e - 1 without leading zeros
 // (1.23457E6, 1E-5).  Infinity and NaN give "INF", "-INF" and "NAN".
-std::string FloatToStrGeneral(double value, int precision, char decimalSeparator = '.');
+std::string FloatToStrF(double value, int precision, char decimalSeparator = '.');

@@ -149,6 +149,22 @@ void GridCellsTest::headersWidenTheirColumnsAndMoveWhole() {
   QVERIFY(grid->HeaderAt(0, 3) == header);
   header->SetText("x");
   QVERIFY(grid->ColWidths(3) > 60); // never narrowed again
+  delete header;
+  QVERIFY(grid->HeaderAt(0, 3) == nullptr);
+
+  // As a form binds them: by property writes.
+  auto *number = new TUserHeader(grid);
+  auto *cell = new TUserInt(grid);
+  for (QObject *part : {static_cast<QObject *>(number), static_cast<QObject *>(cell)})
+    part->setProperty("Grid", QVariant::fromValue(grid));
+  for (const char *name : {"RowB", "ColB", "ColE"})
+    number->setProperty(name, 0);
+  number->setProperty("RowE", 1);
+  QVERIFY(grid->HeaderAt(1, 0) == number);
+  cell->setProperty("Column", 3);
+  cell->setProperty("ColWidth", 33);
+  QVERIFY(grid->ColumnCell(3) == cell);
+  QCOMPARE(grid->ColWidths(3), 33);
 }
 
 void GridCellsTest::numericEditFiltersAndFormatsInDoublePrecision() {
@@ -179,13 +195,13 @@ void GridCellsTest::numericEditFiltersAndFormatsInDoublePrecision() {
 }
 
 void GridCellsTest::generalNumberFormat() {
-  QCOMPARE(FloatToStrGeneral(0.00001, 6), std::string("1E-5"));
-  QCOMPARE(FloatToStrGeneral(0.0001, 6), std::string("0.0001"));
-  QCOMPARE(FloatToStrGeneral(-0.000123456789, 6, ','), std::string("-0,000123457"));
-  QCOMPARE(FloatToStrGeneral(999999.6, 6), std::string("1E6")); // the carry reaches the exponent
-  QCOMPARE(FloatToStrGeneral(123456.4, 6), std::string("123456"));
-  QCOMPARE(FloatToStrGeneral(-2.5e-12, 6, ','), std::string("-2,5E-12"));
-  QCOMPARE(FloatToStrGeneral(1e300 * 1e10, 6), std::string("INF"));
+  QCOMPARE(FloatToStrF(0.00001, 6), std::string("1E-5"));
+  QCOMPARE(FloatToStrF(0.0001, 6), std::string("0.0001"));
+  QCOMPARE(FloatToStrF(-0.000123456789, 6, ','), std::string("-0,000123457"));
+  QCOMPARE(FloatToStrF(999999.6, 6), std::string("1E6")); // the carry reaches the exponent
+  QCOMPARE(FloatToStrF(123456.4, 6), std::string("123456"));
+  QCOMPARE(FloatToStrF(-2.5e-12, 6, ','), std::string("-2,5E-12"));
+  QCOMPARE(FloatToStrF(1e300 * 1e10, 6), std::string("INF"));
 }
 
 void GridCellsTest::enterInTheValueDialogMovesOnAndConfirms() {

@@ -11,6 +11,8 @@
 #include "tests/support/ModelTables.h"
 
 #include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
@@ -89,6 +91,7 @@ private slots:
   void focusLossStoresAndCommandsAfterAFocusReturnActOnTheCurrentRow();
   void aPendingEditStaysWithItsRecordWhenRowsMove();
   void messagesMoveToACellAndFreeTheRow();
+  void aFormFollowsItsGridsWidthUnlessMaximised();
 };
 
 void GridEditingTest::bindingOffersRowsAndClicksSelectThenPlaceTheCaret() {
@@ -165,6 +168,19 @@ void GridEditingTest::navigationSkipsReadOnlyColumnsAndAddsRowsAtTheEnd() {
   QCOMPARE(std::make_pair(grid->Col(), grid->Row()), std::make_pair(1, 3));
   Key(grid, Qt::Key_Home);
   QCOMPARE(std::make_pair(grid->Col(), grid->Row()), std::make_pair(5, 2));
+
+  Key(grid, Qt::Key_PageDown); // a page further, scrolled so that the row is shown
+  QVERIFY(grid->Row() > 10);
+  QVERIFY(grid->TopRow() > grid->FixedRows());
+  QVERIFY(!grid->CellRect(grid->Col(), grid->Row()).isEmpty());
+  QVERIFY(grid->CellRect(1, grid->FixedRows()).isEmpty()); // scrolled out of view
+  QVERIFY(!grid->CellRect(1, 0).isEmpty());                // header rows never scroll
+  int column = -1, row = -1;
+  grid->MouseToCell(Centre(grid, 2, grid->Row()).x(), Centre(grid, 2, grid->Row()).y(), column,
+                    row);
+  QCOMPARE(std::make_pair(column, row), std::make_pair(2, grid->Row()));
+  Key(grid, Qt::Key_PageUp);
+  QCOMPARE(grid->TopRow(), grid->FixedRows());
 
   const int rows = grid->RowCount();
   grid->SetCell(5, rows - 1);
@@ -291,7 +307,8 @@ void GridEditingTest::doubleClickAndPopupChooseAndRightClicksStayInTheGrid() {
   Key(grid, Qt::Key_Tab);
   QCOMPARE(Nodes.At(0).supportX, 1);
 
-  QContextMenuEvent menu(QContextMenuEvent::Mouse, Centre(grid, 1, 2));
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, Centre(grid, 1, 2),
+                         grid->viewport()->mapToGlobal(Centre(grid, 1, 2)));
   menu.ignore();
   QApplication::sendEvent(grid->viewport(), &menu);
   QVERIFY(menu.isAccepted()); // the frame's popup stays shut
@@ -518,6 +535,17 @@ void GridEditingTest::aPendingEditStaysWithItsRecordWhenRowsMove() {
   QCOMPARE(Nodes.At(0).x, 5.0);
   Key(grid, Qt::Key_Tab);
   QCOMPARE(Nodes.At(0).x, 5.0);
+
+  {
+    NodeClass local; // a table that goes before its grid, an edit pending
+    local.At(0).state = 255;
+    grid->SetContainer(&local);
+    Click(grid, 1, 2);
+    QTest::keyClicks(grid, "3");
+  }
+  QVERIFY(grid->Container() == nullptr);
+  Key(grid, Qt::Key_Tab);
+  grid->viewport()->repaint();
 }
 
 void GridEditingTest::messagesMoveToACellAndFreeTheRow() {
@@ -533,6 +561,38 @@ void GridEditingTest::messagesMoveToACellAndFreeTheRow() {
   SendUserMessage(grid, UM_DELETEROW);
   QCOMPARE(Nodes.IsRowValid(4), 0);
   QCOMPARE(grid->Select, 1);
+}
+
+void GridEditingTest::aFormFollowsItsGridsWidthUnlessMaximised() {
+  QMdiArea frame;
+  frame.resize(1000, 700);
+  auto *form = new QWidget;
+  auto *layout = new QVBoxLayout(form);
+  layout->setContentsMargins(0, 0, 0, 0);
+  TUserGrid *grid = MakeNodeGrid(form);
+  layout->addWidget(grid);
+  QMdiSubWindow *child = frame.addSubWindow(form);
+  child->resize(300, 300);
+  frame.show();
+  child->show();
+  QApplication::processEvents();
+  QVERIFY(grid->GetDWidth() > 0); // too narrow, and no form to widen yet
+  const int narrow = child->width();
+  grid->ParentForm = form;
+  SendUserMessage(grid, UM_AUTOSIZE);
+  QApplication::processEvents();
+  QCOMPARE(grid->GetDWidth(), 0);
+  QVERIFY(child->width() > narrow);
+
+  child->showMaximized();
+  QApplication::processEvents();
+  const int maximised = child->width();
+  grid->SetColWidths(6, grid->ColWidths(6) + 2000);
+  SendUserMessage(grid, UM_AUTOSIZE);
+  QApplication::processEvents();
+  QVERIFY(child->isMaximized());
+  QVERIFY(grid->GetDWidth() > 0);
+  QCOMPARE(child->width(), maximised);
 }
 
 QTEST_MAIN(GridEditingTest)
