@@ -19,6 +19,14 @@ bool UsableScale(double s) {
   return s != 0.0 && std::isfinite(s);
 }
 
+// A view the transform can fit: finite, with width and height.  Endless
+// zooming out or in would otherwise overflow to infinity or shrink to a
+// point, and only "Alles zeigen" could bring the drawing back.
+bool UsableView(const Box2D &box) {
+  return std::isfinite(box.xmin) && std::isfinite(box.ymin) && std::isfinite(box.xmax) &&
+         std::isfinite(box.ymax) && box.xmin < box.xmax && box.ymin < box.ymax;
+}
+
 } // namespace
 
 TViewTransform GraphWindow::ViewTransform(int width, int height) const {
@@ -35,14 +43,18 @@ void GraphWindow::ShowAll() {
 
 void GraphWindow::ZoomOut() {
   const double w = ViewBox.xmax - ViewBox.xmin, h = ViewBox.ymax - ViewBox.ymin;
-  ViewBox = {ViewBox.xmin - kZoomStep * w, ViewBox.ymin - kZoomStep * h,
-             ViewBox.xmax + kZoomStep * w, ViewBox.ymax + kZoomStep * h};
+  const Box2D wider{ViewBox.xmin - kZoomStep * w, ViewBox.ymin - kZoomStep * h,
+                    ViewBox.xmax + kZoomStep * w, ViewBox.ymax + kZoomStep * h};
+  if (UsableView(wider))
+    ViewBox = wider;
 }
 
 void GraphWindow::ZoomIn() {
   const double w = ViewBox.xmax - ViewBox.xmin, h = ViewBox.ymax - ViewBox.ymin;
-  ViewBox = {ViewBox.xmin + kZoomStep * w, ViewBox.ymin + kZoomStep * h,
-             ViewBox.xmax - kZoomStep * w, ViewBox.ymax - kZoomStep * h};
+  const Box2D narrower{ViewBox.xmin + kZoomStep * w, ViewBox.ymin + kZoomStep * h,
+                       ViewBox.xmax - kZoomStep * w, ViewBox.ymax - kZoomStep * h};
+  if (UsableView(narrower))
+    ViewBox = narrower;
 }
 
 void GraphWindow::Pan(PixelPoint from, PixelPoint to, int width, int height) {
@@ -51,7 +63,9 @@ void GraphWindow::Pan(PixelPoint from, PixelPoint to, int width, int height) {
     return;
   const double dx = (from.x - to.x) / transform.sx;
   const double dz = (from.y - to.y) / transform.sy;
-  ViewBox = {ViewBox.xmin + dx, ViewBox.ymin + dz, ViewBox.xmax + dx, ViewBox.ymax + dz};
+  const Box2D moved{ViewBox.xmin + dx, ViewBox.ymin + dz, ViewBox.xmax + dx, ViewBox.ymax + dz};
+  if (UsableView(moved))
+    ViewBox = moved;
 }
 
 bool GraphWindow::ZoomToRectangle(PixelPoint a, PixelPoint b, int width, int height) {
@@ -64,7 +78,10 @@ bool GraphWindow::ZoomToRectangle(PixelPoint a, PixelPoint b, int width, int hei
     return false;
   const Point2D p = transform.ToWorld(std::min(a.x, b.x), std::min(a.y, b.y));
   const Point2D q = transform.ToWorld(std::max(a.x, b.x), std::max(a.y, b.y));
-  ViewBox = {p.x, p.y, q.x, q.y};
+  const Box2D framed{p.x, p.y, q.x, q.y};
+  if (!UsableView(framed))
+    return false;
+  ViewBox = framed;
   return true;
 }
 
@@ -75,6 +92,7 @@ void GraphWindow::MouseDown(PixelPoint at, bool left, bool right) {
     if (MouseMode == kMouseZoomArmed) {
       MouseMode = kMouseZooming;
       DragStart = DragEnd = at;
+      RubberBandChanged();
     } else if (MouseMode == kMouseIdle || MouseMode == kMousePanArmed) {
       MouseMode = kMousePanning;
       DragStart = DragEnd = at;
@@ -89,7 +107,7 @@ void GraphWindow::MouseDown(PixelPoint at, bool left, bool right) {
 void GraphWindow::MouseMove(PixelPoint at, int width, int height) {
   if (MouseMode == kMouseZooming) {
     DragEnd = at;
-    Invalidate();
+    RubberBandChanged();
   } else if (MouseMode == kMousePanning) {
     Pan(DragStart, at, width, height);
     DragStart = at;
@@ -104,7 +122,7 @@ bool GraphWindow::MouseUp(int width, int height) {
   if (MouseMode == kMouseZooming) {
     if (!ZoomToRectangle(DragStart, DragEnd, width, height)) {
       MouseMode = kMouseZoomArmed;
-      Invalidate();
+      RubberBandChanged();
       return false;
     }
     MouseMode = kMouseIdle;

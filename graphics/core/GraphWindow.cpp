@@ -184,3 +184,8 @@ void GraphWindow::Invalidate() {
   if (View)
     View->Invalidate();
 }
+
+void GraphWindow::RubberBandChanged() {
+  if (View)
+    View->ShowRubberBand();
+}

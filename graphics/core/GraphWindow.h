@@ -80,6 +80,9 @@ public:
   virtual void ShowCaption(const std::string &caption) = 0;
   // The picture changed: repaint the paint box.
   virtual void Invalidate() = 0;
+  // Only the rubber band of a zoom window moved, came or went; the picture
+  // below it is as it was.
+  virtual void ShowRubberBand() = 0;
 };
 
 class GraphWindow {
@@ -117,7 +120,11 @@ public:
   std::string CurrentTabName() const;
 
   // --- The display list.
-  // Rebuilds Display by layers and invalidates the view.
+  // Rebuilds Display by layers (structure, loads, reactions, deformed shape,
+  // the tab's diagram) and invalidates the view; with KeepView 0 the view is
+  // fitted to the new drawing.  Without a structure (L not positive) the
+  // list stays empty and ViewBox as it was; with layer 12 the determinant
+  // plot is drawn alone and fits the view itself.
   void Rebuild();
   // L: the diagonal of the extents of beams and nodes, as a 32-bit float.
   static float ReferenceLength();
@@ -142,12 +149,13 @@ public:
   // "Alles zeigen": ViewBox = the extents of the drawing, KeepView 0.
   void ShowAll();
   // Widens (right click) or narrows (double click) ViewBox by 10 % of its
-  // width and height on each side; KeepView is not touched.
+  // width and height on each side; KeepView is not touched.  A view that
+  // would not be finite or would lose its extent is not taken.
   void ZoomOut();
   void ZoomIn();
   // Moves ViewBox so that the drawing follows the mouse from `from` to
   // `to` in a paint box of width x height pixels.  Ignored while the
-  // transform's scale is 0 or not finite.
+  // transform's scale is 0 or not finite, or when the view would not be.
   void Pan(PixelPoint from, PixelPoint to, int width, int height);
   // ViewBox = the world rectangle of the pixel corners a and b in a paint box
   // of width x height.  A rectangle under 2 pixels wide or high, or a
@@ -158,7 +166,11 @@ public:
   // "Auschnitt" and "Verschieben" buttons: the new mode.
   void ZoomButton(bool down) { MouseMode = down ? kMouseZoomArmed : kMouseIdle; }
   void PanButton(bool down) { MouseMode = down ? kMousePanArmed : kMouseIdle; }
+  // A left press starts what the mode is armed for: the zoom rectangle in
+  // mode 1, a pan in modes 0 and 3; during a gesture it does nothing.  A
+  // right press zooms out in every mode.
   void MouseDown(PixelPoint at, bool left, bool right);
+  // Drags the rubber band (mode 2) or pans (mode 4); otherwise nothing.
   void MouseMove(PixelPoint at, int width, int height);
   // True when a zoom window was completed: the widget releases "Auschnitt"
   // and resets the cursor.
@@ -191,6 +203,7 @@ private:
   void FitToDrawing();
   void Draw(float L);
   void Invalidate();
+  void RubberBandChanged();
 
   GraphWindowView *View;
   // Set while a rebuild must keep ViewBox whatever KeepView says.

@@ -34,7 +34,7 @@ auto &Ergebnisse() {
   return Grafikeinstellung.Ergebnisse;
 }
 
-int DiagramColour(double v) {
+TColor DiagramColour(double v) {
   return v > 0.0 ? kBlue : kRed;
 }
 
@@ -150,9 +150,10 @@ void DrawCurrentDiagram(const GraphWindow &window, double L, PaintContainer &dis
   const double factor = M > 1e-8 ? window.ForceScale * funktionen.Skalierung * L / M : 0.0;
   const int flags = (HasLayer(layers, kLayerValues) ? kEndLabels : 0) |
                     (HasLayer(layers, kLayerExtrema) ? kExtremumLabels : 0);
-  ForRowsInUse(Beams, [&](int row, const BeamRecord &) {
-    DrawResultDiagram(row, window.TextScale, c, L, factor, M, display, funktionen.Liniendicke,
-                      flags);
+  ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
+    if (HasElements(beam))
+      DrawResultDiagram(row, window.TextScale, c, L, factor, M, display, funktionen.Liniendicke,
+                        flags);
   });
 }
 
@@ -166,7 +167,8 @@ void DrawResultDiagram(int beamRow, double textScale, int component, double L, d
 }
 
 void DrawDiagramLabel(int, double textScale, PaintContainer &display, double L, double eps,
-                      int colour, Point2D P, Point2D B, double value, int notLast, int absolute) {
+                      TColor colour, Point2D P, Point2D B, double value, int notLast,
+                      int absolute) {
   if (std::fabs(value) < eps * 1e-5)
     return;
   const int alignment = kCentred + (notLast ? kAbove : kBelow);
@@ -187,7 +189,7 @@ void DrawDeformedShape(const GraphWindow &window, double L, PaintContainer &disp
   if (D < 1e-14)
     D = 1.0;
   const double k = window.DisplacementScale * verformungen.Skalierung * L / D;
-  int colour = verformungen.Linie.Farbe;
+  const TColor colour = verformungen.Linie.Farbe;
   for (int i = 0; i < Solutions.Elements.Count(); ++i) {
     const SolElement &element = Solutions.Elements.At(i);
     const BeamRecord *beam = Beams.Find(element.beam - 1);
@@ -220,7 +222,7 @@ void DrawReactions(const GraphWindow &window, double L, PaintContainer &display,
   const double kM = Mm != 0.0 ? 4.71238898038469 / Mm : 0.0;
   const int label = HasLayer(layers, kLayerValues) ? kArrowLabel : 0;
   auto &style = Ergebnisse().Auflagerkraefte;
-  int colour = style.Farbe;
+  const TColor colour = style.Farbe;
   ForRowsInUse(Nodes, [&](int, const NodeRecord &node) {
     const std::int32_t e = node.modelNode;
     if (!HasNodeEntry(e))

@@ -25,7 +25,7 @@ void DrawResultDiagram(int beamRow, double textScale, int component, double L, d
 // point P, along the ordinate and centred on it; above it (notLast) or
 // below it.  Nothing when |value| < eps x 1e-5.
 void DrawDiagramLabel(int beamRow, double textScale, PaintContainer &display, double L, double eps,
-                      int colour, Point2D P, Point2D B, double value, int notLast, int absolute);
+                      TColor colour, Point2D P, Point2D B, double value, int notLast, int absolute);
 // The deformed shape, scaled so that the largest displacement is
 // DisplacementScale x setting x L long, with the displacements of nodes and
 // hinge sides as labels (layer 13).

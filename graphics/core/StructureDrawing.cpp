@@ -15,8 +15,9 @@ constexpr double kHalfPi = 1.5707963267948966;
 // Springs of an elastic bedding: size and pen width as fractions of L.
 constexpr double kSpringSize = 0.027;
 constexpr double kSpringWidth = 0.003;
+constexpr int kMostSprings = 10000;
 // The colour of the blanks under hinge symbols.
-constexpr int kWhite = 0xFFFFFF;
+constexpr TColor kWhite = 0xFFFFFF;
 
 // Text alignment flags used here.
 constexpr int kRightOf = kTextRight, kCentred = kTextCentred, kAbove = kTextAbove;
@@ -29,9 +30,9 @@ void DrawBeamNumber(const GraphWindow &window, float L, PaintContainer &display,
                     const BeamRecord &beam) {
   auto &staebe = Geometrie().Staebe;
   const double a = L * staebe.Laufkoordinatenabstand;
-  int runningColour = staebe.Laufkoordinatenfarbe;
   display.StyledLine(PointOnBeam(beam, 0.1, -a), PointOnBeam(beam, 0.9, -a),
-                     L * staebe.Laufkoordinatenliniendicke, runningColour, 1);
+                     L * staebe.Laufkoordinatenliniendicke, staebe.Laufkoordinatenfarbe,
+                     kDashedLine);
   const Point2D mid = PointOnBeam(beam, 0.5, 0.0);
   display.Text(window.TextScale, mid.x, mid.y, BeamAngle(beam), L * staebe.Textabstand,
                L * staebe.TextGroesse, staebe.Textfarbe, FormatString("S%d", number),
@@ -39,14 +40,15 @@ void DrawBeamNumber(const GraphWindow &window, float L, PaintContainer &display,
 }
 
 // n - 1 springs evenly spaced, none at the ends, hanging on the side of
-// (-sin, cos) of the beam.
+// (-sin, cos) of the beam.  The count is bounded before it becomes an int:
+// a beam far longer than the structure's diagonal cannot exist, but a
+// count from a real must never overflow.
 void DrawSprings(float L, PaintContainer &display, const BeamRecord &beam) {
   const double size = kSpringSize * L;
   const double count = DMax(2.0, 0.7 * BeamLength(beam) / size);
-  const int n = count < 1e4 ? static_cast<int>(count) : 10000;
-  int colour = Geometrie().Staebe.Farbe;
+  const int n = count < kMostSprings ? static_cast<int>(count) : kMostSprings;
   for (int k = 1; k < n; ++k)
-    SpringShape.Draw(display, size, kSpringWidth * L, BeamAngle(beam), colour,
+    SpringShape.Draw(display, size, kSpringWidth * L, BeamAngle(beam), Geometrie().Staebe.Farbe,
                      PointOnBeam(beam, static_cast<double>(k) / n, 0.0), 0);
 }
 
@@ -87,9 +89,8 @@ void BlankHinge(float L, PaintContainer &display, const HingeRecord &hinge) {
   auto &gelenke = Geometrie().Gelenke;
   const HingePlace place = PlaceHinge(L, hinge);
   const double turn = hinge.type == kHingeShearForce ? kHalfPi : 0.0;
-  int white = kWhite, brush = kWhite;
   HingeRectShape.Fill(display, L * gelenke.Groesse, L * gelenke.Liniendicke, place.angle + turn,
-                      white, brush, place.anchor[hinge.type]);
+                      kWhite, kWhite, place.anchor[hinge.type]);
 }
 
 void DrawHingeSymbol(const GraphWindow &window, float L, PaintContainer &display, int row,
@@ -97,13 +98,13 @@ void DrawHingeSymbol(const GraphWindow &window, float L, PaintContainer &display
   auto &gelenke = Geometrie().Gelenke;
   const HingePlace place = PlaceHinge(L, hinge);
   const double G = L * gelenke.Groesse, w = L * gelenke.Liniendicke;
-  int colour = gelenke.Farbe, white = kWhite;
+  const TColor colour = gelenke.Farbe;
   if (hinge.type == kHingeNormalForce || hinge.type == kHingeShearForce) {
     const double turn = hinge.type == kHingeShearForce ? kHalfPi : 0.0;
     // The two long sides of the rectangle only.
     HingeRectShape.Draw(display, G, w, place.angle + turn, colour, place.anchor[hinge.type], 5);
   } else if (hinge.type == kHingeMoment) {
-    CircleShape.Fill(display, G, w, 0.0, colour, white, place.anchor[kHingeMoment]);
+    CircleShape.Fill(display, G, w, 0.0, colour, kWhite, place.anchor[kHingeMoment]);
   }
   if (HasLayer(layers, kLayerHingeNumbers)) {
     const Point2D at = place.anchor[kHingeMoment];
@@ -145,7 +146,7 @@ void DrawHinges(const GraphWindow &window, float L, PaintContainer &display, Lay
 void DrawSupports(const GraphWindow &, float L, PaintContainer &display) {
   auto &auflager = Geometrie().Auflager;
   const double s = L * auflager.Groesse, w = L * auflager.Liniendicke;
-  int colour = auflager.Farbe;
+  const TColor colour = auflager.Farbe;
   ForRowsInUse(Nodes, [&](int, const NodeRecord &node) {
     if (node.supportX == 0 && node.supportZ == 0 && node.supportR == 0)
       return;
@@ -164,7 +165,7 @@ void DrawSupports(const GraphWindow &, float L, PaintContainer &display) {
 
 void DrawNodes(const GraphWindow &window, float L, PaintContainer &display, LayerBits layers) {
   auto &knoten = Geometrie().Knoten;
-  int colour = knoten.Farbe;
+  const TColor colour = knoten.Farbe;
   ForRowsInUse(Nodes, [&](int row, const NodeRecord &node) {
     SquareShape.Draw(display, L * knoten.Groesse, L * knoten.Liniendicke, 0.0, colour,
                      {node.x, node.z}, 0);

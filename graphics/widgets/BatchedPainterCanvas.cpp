@@ -10,6 +10,8 @@ void BatchedPainterCanvas::SetPenColor(TColor colour) {
 void BatchedPainterCanvas::SetPenWidth(int width) {
   Flush();
   QPainterCanvas::SetPenWidth(width);
+  if (width >= 0)
+    thinPen = width <= 1;
 }
 
 void BatchedPainterCanvas::SetBrushColor(TColor colour) {
@@ -17,9 +19,12 @@ void BatchedPainterCanvas::SetBrushColor(TColor colour) {
   QPainterCanvas::SetBrushColor(colour);
 }
 
+// A thin line from a pixel to itself shows nothing, as on the screens the
+// drawings were made for; it is left out.  A wide pen still draws its dot.
 void BatchedPainterCanvas::LineTo(int x, int y) {
   const QPoint end(x, y);
-  lines.emplace_back(position, end);
+  if (end != position || !thinPen)
+    lines.emplace_back(position, end);
   position = end;
 }
 

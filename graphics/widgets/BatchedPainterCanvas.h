@@ -26,5 +26,6 @@ public:
 private:
   QPainter &painter;
   QPoint position;
+  bool thinPen = true; // the canvas starts with a pen of width 1
   std::vector<QLine> lines;
 };

@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -79,11 +81,13 @@ protected:
   void mouseReleaseEvent(QMouseEvent *event) override {
     Guarded([&] { Form.PaintBox1MouseUp(event); });
   }
+  // The press of the second click still counts as a press; only a double
+  // click of the left button zooms in.
   void mouseDoubleClickEvent(QMouseEvent *event) override {
-    // The press of the second click still counts as a press.
     Guarded([&] {
       Form.PaintBox1MouseDown(event);
-      Form.PaintBox1DblClick();
+      if (event->button() == Qt::LeftButton)
+        Form.PaintBox1DblClick();
     });
   }
 
@@ -317,16 +321,24 @@ bool TGraphForm::event(QEvent *event) {
   return QWidget::event(event);
 }
 
-// Replays the list through a transform that fits ViewBox into the box; the
-// rubber band of a zoom window is drawn last, inverting what lies below.
+// Replays the list through a transform that fits ViewBox into the box, on
+// white; the rubber band of a zoom window is drawn last, inverting what
+// lies below.
 void TGraphForm::PaintBox1Paint(QPaintEvent *event) {
-  QPainter painter(PaintBox1);
-  painter.setClipRect(event->rect());
-  const TViewTransform transform = Window->ViewTransform(PaintBox1->width(), PaintBox1->height());
-  {
-    BatchedPainterCanvas canvas(painter);
-    Window->Display.Paint(canvas, transform);
+  const qreal ratio = PaintBox1->devicePixelRatioF();
+  const QSize pixels = PaintBox1->size() * ratio;
+  if (PictureStale || Picture.size() != pixels) {
+    Picture = QImage(pixels, QImage::Format_RGB32);
+    Picture.setDevicePixelRatio(ratio);
+    Picture.fill(Qt::white);
+    QPainter replay(&Picture);
+    BatchedPainterCanvas canvas(replay);
+    Window->Display.Paint(canvas, Window->ViewTransform(PaintBox1->width(), PaintBox1->height()));
+    PictureStale = false;
   }
+  QPainter painter(PaintBox1);
+  painter.drawImage(event->rect(), Picture,
+                    QRectF(event->rect().topLeft() * ratio, event->rect().size() * ratio));
   if (!Window->RubberBand())
     return;
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -345,9 +357,11 @@ void TGraphForm::PaintBox1MouseMove(QMouseEvent *event) {
   Window->MouseMove(ToPixel(event->pos()), PaintBox1->width(), PaintBox1->height());
 }
 
+// The gesture ends where the button is released.
 void TGraphForm::PaintBox1MouseUp(QMouseEvent *event) {
   if (event->button() != Qt::LeftButton)
     return;
+  Window->MouseMove(ToPixel(event->pos()), PaintBox1->width(), PaintBox1->height());
   if (Window->MouseUp(PaintBox1->width(), PaintBox1->height()))
     ZoomFinished();
 }
@@ -380,5 +394,10 @@ void TGraphForm::ShowCaption(const std::string &caption) {
 }
 
 void TGraphForm::Invalidate() {
+  PictureStale = true;
+  PaintBox1->update();
+}
+
+void TGraphForm::ShowRubberBand() {
   PaintBox1->update();
 }

@@ -6,6 +6,7 @@
 // number of them can be open; each frees itself when closed.
 #include "graphics/core/GraphWindow.h"
 
+#include <QImage>
 #include <QWidget>
 #include <memory>
 
@@ -81,6 +82,11 @@ private:
   void ShowLoadButton(bool down) override;
   void ShowCaption(const std::string &caption) override;
   void Invalidate() override;
+  void ShowRubberBand() override;
 
   std::unique_ptr<GraphWindow> Window;
+  // The replayed list as last painted; stale after every change of the list
+  // or the view, so that a moving rubber band does not replay the list.
+  QImage Picture;
+  bool PictureStale = true;
 };

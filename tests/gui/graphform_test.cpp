@@ -11,10 +11,12 @@
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QToolButton>
@@ -40,7 +42,7 @@ private slots:
   void popupItemsOpenWindowsOnTheirViews();
   void batchCommandsSetLayersAndTabs();
   void runGoesOnWhenItsWindowWasClosed();
-  void rightClickZoomsOutAndOpensNoPopup();
+  void modeButtonsMouseGesturesAndFocusLoss();
   void init();
   void cleanup();
 
@@ -90,8 +92,6 @@ void GraphFormTest::grafikOpensTheFirstViewWithItsButtons() {
   QCOMPARE(graph.State().MouseMode, int(kMouseIdle));
   QCOMPARE(graph.State().KeepView, 1);
   QCOMPARE(graph.CSpinEdit4->value(), 11);
-  QCOMPARE(graph.CSpinEdit1->value(), 100);
-  QVERIFY(graph.State().Display.HasExtent());
   QCOMPARE(graph.parentWidget()->size(), QSize(766, 496));
 
   // Beam numbers rebuild the list; a double click on the evaluation points
@@ -127,6 +127,11 @@ void GraphFormTest::popupItemsOpenWindowsOnTheirViews() {
   QVERIFY(windows[1]->State().Layer(kLayerDeformed));
   QVERIFY(!windows[4]->State().Layer(kLayerDeformed));
   QVERIFY(!windows[4]->State().Layer(kLayerLoads));
+  // A closed window frees itself.
+  QPointer<TGraphForm> closed = windows[0];
+  QVERIFY(closed->parentWidget()->close());
+  QTRY_VERIFY(closed.isNull());
+  QCOMPARE(GraphWindows(form).size(), std::size_t(5));
 }
 
 void GraphFormTest::batchCommandsSetLayersAndTabs() {
@@ -182,17 +187,64 @@ void GraphFormTest::runGoesOnWhenItsWindowWasClosed() {
   QVERIFY(boxes >= 2);
 }
 
-void GraphFormTest::rightClickZoomsOutAndOpensNoPopup() {
+void GraphFormTest::modeButtonsMouseGesturesAndFocusLoss() {
   TMainForm &form = Form();
   form.show();
-  QVERIFY(form.OpenSystemFile(folder_->File("portal.ssy")));
+  OpenExample();
   TGraphForm *graph = form.NewGraphWindow();
-  const Box2D before = graph->State().ViewBox;
+  QVERIFY(QTest::qWaitForWindowExposed(graph));
+  GraphWindow &state = graph->State();
+  graph->ToolButton2->click();
+  QVERIFY(!graph->ToolButton4->isChecked());
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::CrossCursor);
+  QCOMPARE(state.MouseMode, int(kMouseZoomArmed));
+
+  // A dragged rectangle becomes the view; "Auschnitt" is used once.
+  const Box2D all = state.ViewBox;
+  QTest::mousePress(graph->PaintBox1, Qt::LeftButton, {}, QPoint(100, 100));
+  QVERIFY(state.RubberBand());
+  QTest::mouseRelease(graph->PaintBox1, Qt::LeftButton, {}, QPoint(200, 180));
+  QVERIFY(!graph->ToolButton2->isChecked());
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::ArrowCursor);
+  QCOMPARE(state.MouseMode, int(kMouseIdle));
+  QCOMPARE(state.KeepView, 1);
+  QVERIFY(state.ViewBox.xmax - state.ViewBox.xmin < 0.5 * (all.xmax - all.xmin));
+
+  // "Verschieben", then a drag moves the view; a double click zooms in.
+  graph->ToolButton4->click();
+  QCOMPARE(graph->PaintBox1->cursor().shape(), Qt::SizeAllCursor);
+  const Box2D zoomed = state.ViewBox;
+  QTest::mousePress(graph->PaintBox1, Qt::LeftButton, {}, QPoint(100, 100));
+  QTest::mouseRelease(graph->PaintBox1, Qt::LeftButton, {}, QPoint(150, 100));
+  QVERIFY(state.ViewBox.xmin < zoomed.xmin);
+  QCOMPARE(state.MouseMode, int(kMousePanArmed));
+  const double width = state.ViewBox.xmax - state.ViewBox.xmin;
+  QTest::mouseDClick(graph->PaintBox1, Qt::LeftButton, {}, QPoint(60, 60));
+  QVERIFY(qFuzzyCompare(state.ViewBox.xmax - state.ViewBox.xmin, 0.8 * width));
+
+  // A right click widens the view and opens no popup; "Alles zeigen" fits
+  // the drawing again.
+  const Box2D before = state.ViewBox;
   QTest::mouseClick(graph->PaintBox1, Qt::RightButton, {}, QPoint(50, 50));
-  const Box2D after = graph->State().ViewBox;
-  QVERIFY(qFuzzyCompare(after.xmax - after.xmin, 1.2 * (before.xmax - before.xmin)));
+  QVERIFY(
+      qFuzzyCompare(state.ViewBox.xmax - state.ViewBox.xmin, 1.2 * (before.xmax - before.xmin)));
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(50, 50),
+                         graph->PaintBox1->mapToGlobal(QPoint(50, 50)));
+  QApplication::sendEvent(graph->PaintBox1, &menu);
   QVERIFY(!form.PopupMenu1->isVisible());
-  QCOMPARE(graph->State().KeepView, 1);
+  graph->ToolButton3->click();
+  QCOMPARE(state.KeepView, 0);
+  QCOMPARE(state.ViewBox.xmax, state.Display.BoundingBox().xmax);
+
+  // The focus leaving for another window makes the next rebuild refit.
+  state.KeepView = 1;
+  QApplication::setActiveWindow(&form);
+  graph->CSpinEdit1->setFocus();
+  QTRY_VERIFY(graph->CSpinEdit1->hasFocus());
+  QLineEdit elsewhere;
+  form.MdiArea->addSubWindow(&elsewhere)->show();
+  elsewhere.setFocus();
+  QTRY_COMPARE(state.KeepView, 0);
 }
 
 QTEST_MAIN(GraphFormTest)
