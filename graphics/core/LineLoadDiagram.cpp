@@ -21,9 +21,9 @@ constexpr int kOutlineSlot = 2;
 // base line and its tip at the load's value.
 struct DiagramFrame {
   DiagramFrame(const BeamRecord &beam, double a, double b, double off, double s, int flags)
-      : a(a), b(b), off(off), s(s), flags(flags), p1(PointOnBeam(beam, 0.0, 0.0)),
-        p2(PointOnBeam(beam, 1.0, 0.0)) {
-    const double angle = BeamAngle(beam);
+      : a(a), b(b), off(off), s(s), flags(flags), p1(NodePoint(beam.node1)),
+        p2(NodePoint(beam.node2)) {
+    const double angle = VecAngle(VecSub(p2, p1));
     normal = {std::sin(angle), -std::cos(angle)};
   }
 
