@@ -1,7 +1,12 @@
 #pragma once
 // What the program entry does before its message loop runs.
+#include "app/AboutBox.h"
+#include "app/DruckerForm.h"
 #include "app/MainForm.h"
+#include "app/OptionenForm.h"
 #include "app/SolForm.h"
+#include "graphics/widgets/TreeForm.h"
+#include "graphics/widgets/ValueEditForm.h"
 
 class QApplication;
 
@@ -16,5 +21,10 @@ void PrepareApplication(QApplication &application);
 struct AutoCreatedForms {
   AutoCreatedForms();
   TMainForm mainForm;
+  TValueEditForm valueEditForm;
+  TTreeForm treeForm;
+  TOptionenForm optionenForm;
+  TDruckerForm druckerForm;
   TSolForm solForm;
+  TAboutBox aboutBox;
 };

@@ -108,6 +108,10 @@ public:
   QAction *WindowCascadeItem, *WindowTileItem, *WindowArrangeItem, *WindowMinimizeItem;
   QAction *Inhalt1, *Suche1, *HelpAboutItem;
 
+  // No menu of the bars: hiding the tool bar would hide the file names and
+  // change marks with no way back.  The client area has PopupMenu1.
+  QMenu *createPopupMenu() override;
+
 signals:
   // The close was allowed and handled: the program ends.
   void FormClosed();
@@ -133,13 +137,13 @@ public slots:
   void Suche1Click();
   void Eingabeprotocoll1Click();
   void Ergebnisse1Click();
+  void Berechnungsoptionen1Click();
+  void DruckerundAusgabeeditor1Click();
+  void Konfiguration1Click();
+  void HelpAboutItemClick();
   void PopupMenu1Popup();
   void Grafik1Click();
   void ResultViewClick(QAction *item);
-
-  // No menu of the bars: hiding the tool bar would hide the file names and
-  // change marks with no way back.  The client area has PopupMenu1.
-  QMenu *createPopupMenu() override;
 
 protected:
   bool event(QEvent *event) override;

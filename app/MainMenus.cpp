@@ -43,7 +43,7 @@ void TMainForm::CreateMenus() {
   Inhalt1 = AddItem(help, "Inhalt1", "Inhalt", "", {}, &TMainForm::Inhalt1Click);
   Suche1 = AddItem(help, "Suche1", "Suche", "", {}, &TMainForm::Suche1Click);
   help->addSeparator();
-  HelpAboutItem = AddItem(help, "HelpAboutItem", "Inf&o");
+  HelpAboutItem = AddItem(help, "HelpAboutItem", "Inf&o", "", {}, &TMainForm::HelpAboutItemClick);
 }
 
 void TMainForm::CreateFileMenu() {
@@ -89,10 +89,13 @@ void TMainForm::CreateOtherMenus() {
                               &TMainForm::Eingabeprotocoll1Click);
   Ergebnisse1 = AddItem(show, "Ergebnisse1", "Ergebnisse", "", {}, &TMainForm::Ergebnisse1Click);
   QMenu *settings = AddMenu(menuBar(), "Einstellung1", "Ein&stellung");
-  Berechnungsoptionen1 = AddItem(settings, "Berechnungsoptionen1", "Berechnungsoptionen");
+  Berechnungsoptionen1 = AddItem(settings, "Berechnungsoptionen1", "Berechnungsoptionen", "", {},
+                                 &TMainForm::Berechnungsoptionen1Click);
   DruckerundAusgabeeditor1 =
-      AddItem(settings, "DruckerundAusgabeeditor1", "Editor und Seitenränder");
-  Konfiguration1 = AddItem(settings, "Konfiguration1", "Konfiguration");
+      AddItem(settings, "DruckerundAusgabeeditor1", "Editor und Seitenränder", "", {},
+              &TMainForm::DruckerundAusgabeeditor1Click);
+  Konfiguration1 =
+      AddItem(settings, "Konfiguration1", "Konfiguration", "", {}, &TMainForm::Konfiguration1Click);
 }
 
 void TMainForm::CreateWindowMenu() {

@@ -111,6 +111,6 @@ void TMainUpcalls::SetStatusState(StatusWindowState state) {
   }
 }
 
-void TMainUpcalls::NotifyChildren() {
-  Form.NotifyChildren(0);
+void TMainUpcalls::NotifyChildren(int keepView) {
+  Form.NotifyChildren(keepView);
 }

@@ -27,7 +27,7 @@ public:
   void ShowIterationText(const std::string &text) override;
   void ShowNormText(const std::string &text) override;
   void SetStatusState(StatusWindowState state) override;
-  void NotifyChildren() override;
+  void NotifyChildren(int keepView) override;
 
 private:
   TMainForm &Form;

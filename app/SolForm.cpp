@@ -4,14 +4,13 @@
 #include "analysis/Solutions.h"
 #include "model/CLocale.h"
 #include "platform/EventGuard.h"
+#include "platform/FixedForm.h"
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 TSolForm *SolForm = nullptr;
 
@@ -45,18 +44,8 @@ QFrame *NewFrame(QWidget *parent, const char *name, QRect rect, QFrame::Shadow s
   return frame;
 }
 
-QLabel *NewLabel(QWidget *parent, const char *name, const char *text, QRect rect) {
-  auto *label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(name);
-  label->setGeometry(rect);
-  return label;
-}
-
 QPushButton *NewButton(QWidget *parent, const char *name, const char *text, int left) {
-  auto *button = new QPushButton(QString::fromUtf8(text), parent);
-  button->setObjectName(name);
-  button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
-  return button;
+  return ::NewButton(parent, name, text, QRect(left, kButtonTop, kButtonWidth, kButtonHeight));
 }
 
 void SetBold(QLabel *label) {
@@ -89,8 +78,7 @@ TSolForm::TSolForm(QWidget *parent)
   CreateStages();
   CreateCounts();
   CreateButtons();
-  if (QScreen *screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CenterOnScreen(*this);
 }
 
 TSolForm::~TSolForm() {

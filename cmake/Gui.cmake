@@ -21,6 +21,10 @@ if(GUI_SOURCES)
   add_library(kelmor_gui STATIC ${GUI_SOURCES})
   target_link_libraries(kelmor_gui PUBLIC kelmor_core kelmor_platform
                         Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
+  # The program's logo, a vector picture shown by the windows and the printout.
+  qt_add_resources(kelmor_gui program_icon PREFIX "/"
+    BASE ${CMAKE_SOURCE_DIR}/graphics/widgets
+    FILES ${CMAKE_SOURCE_DIR}/graphics/widgets/ProgramIcon.svg)
 endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(Kelmor ${CMAKE_SOURCE_DIR}/app/main.cpp)
@@ -75,4 +79,8 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/drawing_sheets.cpp)
   add_executable(drawing_sheets ${CMAKE_SOURCE_DIR}/tools/drawing_sheets.cpp)
   target_link_libraries(drawing_sheets PRIVATE kelmor_gui)
+endif()
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/dialog_screenshots.cpp)
+  add_executable(dialog_screenshots ${CMAKE_SOURCE_DIR}/tools/dialog_screenshots.cpp)
+  target_link_libraries(dialog_screenshots PRIVATE kelmor_gui Qt6::Test)
 endif()

@@ -49,8 +49,11 @@ public:
   virtual void ShowIterationText(const std::string &) {}
   virtual void ShowNormText(const std::string &) {}
   virtual void SetStatusState(StatusWindowState) {}
-  // Tells every graph window that the results changed (UM_MODELCHANGED, 0).
-  virtual void NotifyChildren() {}
+  // Tells every graph window to rebuild its drawing (UM_MODELCHANGED with
+  // wParam keepView): 0 after a change of the model or the results, which
+  // refits each view to its new drawing; 1 after a change of the drawing
+  // settings only, which keeps each window's current view.
+  virtual void NotifyChildren(int /*keepView*/ = 0) {}
   // A plausibility check found a fault: show the input form at its page,
   // put the grid cursor on its row and column and show its message with the
   // caption "Eingabefehler".

@@ -1,6 +1,6 @@
 #pragma once
-// The one seam through which every message box and every open, save and print
-// dialog of both programs passes.  A test installs an answerer: it sees each
+// The one seam through which every message box and every open, save, print
+// and colour dialog of both programs passes.  A test installs an answerer: it sees each
 // request (what would be shown) and returns the answer the user would give,
 // so no box ever waits for a person.  Without an answerer the wrappers show
 // the real dialogs, or, when KELMOR_MESSAGE_LOG is set, log the boxes and
@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-enum class DialogKind { Message, OpenFile, SaveFile, Print, Value };
+enum class DialogKind { Message, OpenFile, SaveFile, Print, Value, Color };
 
 // Button sets of a message box and the button that ends it.
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -27,13 +27,15 @@ struct DialogRequest {
   MsgIcon icon = MsgIcon::None;            // message boxes only
   std::string filter;                      // file dialogs: "Name|*.a;*.b|..."
   std::string fileName;                    // file dialogs: the name offered first
+  int color = 0;                           // colour dialogs: the colour offered first
 };
 
 // The user's answer.  Message boxes: the button.  Dialogs: Ok confirms,
 // anything else cancels; fileName is the chosen file (open, save) or the PDF
 // file to print into (print; empty keeps the printer chosen by default);
 // text is what the user typed into a value dialog (whose request has the
-// dialog's caption).
+// dialog's caption); color is the chosen colour.  Colours are TColor
+// values, blue * 65536 + green * 256 + red.
 struct DialogAnswer {
   DialogAnswer(MsgResult button = MsgResult::Cancel, std::string fileName = {},
                std::string text = {})
@@ -41,6 +43,7 @@ struct DialogAnswer {
   MsgResult button;
   std::string fileName;
   std::string text;
+  int color = 0;
 };
 
 using DialogAnswerer = std::function<DialogAnswer(const DialogRequest &)>;

@@ -5,10 +5,6 @@
 #include <QPen>
 #include <QPolygon>
 
-QColor ToQColor(TColor colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 QPainterCanvas::QPainterCanvas(QPainter &painter) : painter(painter) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));

@@ -4,14 +4,12 @@
 // canvas per replay: it starts with a black pen of width 1 and a white
 // brush, without antialiasing, as the drawings expect.
 #include "graphics/core/Canvas.h"
+#include "platform/ColorDialog.h"
 
 #include <QColor>
 #include <QPoint>
 
 class QPainter;
-
-// A colour of the drawing layer (blue * 65536 + green * 256 + red) as Qt's.
-QColor ToQColor(TColor colour);
 
 class QPainterCanvas : public TCanvas {
 public:

@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <csignal>
 #include <optional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -29,6 +30,7 @@ private slots:
   void cleanup();
   void protocolsGoToTheEditorAndVanishAtClose();
   void resultsEditorEndsWithEveryAnalysis();
+  void protocolsGoToTmpWhenTmpdirIsNoFolder();
 
 private:
   TempFolder folder_;
@@ -116,6 +118,40 @@ void MainFormEditorTest::resultsEditorEndsWithEveryAnalysis() {
   QCOMPARE(dialogs.Messages(), std::vector<std::string>{"Keine Ergebnisse sind vorhanden"});
   QCOMPARE(dialogs.requests[0].caption, std::string("Information"));
   QCOMPARE(Form().TempFiles.size(), files);
+}
+
+// TMPDIR naming no folder, or a file: the protocol goes to /tmp.  No file
+// can be made there (no descriptor left): the message, and the editor of
+// the previous protocol stays.
+void MainFormEditorTest::protocolsGoToTmpWhenTmpdirIsNoFolder() {
+  DialogRecorder dialogs;
+  EditorProgram = "/bin/true";
+  TempFolder::Store(folder_.File("datei"), "");
+  for (const std::string &tmpdir : {folder_.File("fehlt"), folder_.File("datei")}) {
+    qputenv("TMPDIR", QByteArray::fromStdString(tmpdir));
+    Form().Eingabeprotocoll1->trigger();
+    QVERIFY2(Form().TempFiles.back().starts_with("/tmp/Stab"), Form().TempFiles.back().c_str());
+  }
+  QVERIFY(dialogs.requests.empty());
+
+  rlimit previous{};
+  getrlimit(RLIMIT_NOFILE, &previous);
+  rlimit none = previous;
+  none.rlim_cur = 0;
+  QProcess *const editor = Form().InputEditor;
+  QCOMPARE(setrlimit(RLIMIT_NOFILE, &none), 0);
+  Form().Eingabeprotocoll1->trigger();
+  setrlimit(RLIMIT_NOFILE, &previous);
+  QCOMPARE(dialogs.Messages(),
+           std::vector<std::string>{"Fehler bei Erzeugung einer Temporären Dateiname"});
+  QCOMPARE(Form().TempFiles.size(), std::size_t(2));
+  QCOMPARE(Form().InputEditor, editor);
+
+  const std::vector<std::string> files = Form().TempFiles;
+  Form().SetSystemChanged(0);
+  QVERIFY(Form().close());
+  for (const std::string &file : files)
+    QVERIFY(!QFile::exists(QString::fromStdString(file)));
 }
 
 QTEST_MAIN(MainFormEditorTest)

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -158,6 +159,12 @@ void VeltoMainFormTest::fontNameGoesToTheSelectionOrTheWholeText() {
   QTest::keyClick(form.FontName, Qt::Key_Return);
   QCOMPARE(FamilyAt(form.RichEdit1, 0), QString("DejaVu Sans"));
   QCOMPARE(ReadBytes(TestSettingsPath()), QByteArray("DejaVu Sans\n9\n5\n5\n5\n5\n"));
+  // A typed name of an entry selects it.
+  form.FontName->lineEdit()->selectAll();
+  QTest::keyClicks(form.FontName->lineEdit(), "DejaVu Serif");
+  QTest::keyClick(form.FontName->lineEdit(), Qt::Key_Return);
+  QCOMPARE(FamilyAt(form.RichEdit1, 0), QString("DejaVu Serif"));
+  QCOMPARE(ReadBytes(TestSettingsPath()), QByteArray("DejaVu Serif\n9\n5\n5\n5\n5\n"));
 }
 
 void VeltoMainFormTest::fontSizeRefusesSizesOutOfRange() {

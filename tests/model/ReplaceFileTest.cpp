@@ -1,6 +1,5 @@
 #include "model/ReplaceFile.h"
 #include "tests/support/NullDevice.h"
-#include "tests/support/OrdinaryUser.h"
 #include "tests/support/TempFolder.h"
 
 #include <csignal>
@@ -74,22 +73,6 @@ TEST(ReplaceFile, AFailedWriteLeavesThePreviousFileAndNoTemporaryFile) {
   EXPECT_FALSE(ReplaceFile(folder.File("fehlt/Kelmor.dat"), "x"));
   EXPECT_FALSE(ReplaceFile(folder.File(""), "x")) << "the folder itself is no file";
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Kelmor.dat"});
-}
-
-// The user could not open the file for writing, so the save must not
-// replace it, however open the folder is.
-TEST(ReplaceFile, RefusesAFileTheUserMayNotWrite) {
-  TempFolder folder;
-  chmod(folder.File("").c_str(), 0777);
-  const std::string file = folder.File("fremd.ssy");
-  TempFolder::Store(file, "bisher\n");
-  chmod(file.c_str(), 0444);
-  OrdinaryUser user;
-  if (!user.Active())
-    GTEST_SKIP() << user.Reason();
-  EXPECT_FALSE(ReplaceFile(file, "neu\n"));
-  EXPECT_EQ(TempFolder::Load(file), "bisher\n");
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"fremd.ssy"});
 }
 
 // Relative links count from their own folder; the last one may point at a

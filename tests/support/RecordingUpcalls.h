@@ -47,7 +47,7 @@ public:
   void ShowIterationText(const std::string &text) override { iterationTexts.push_back(text); }
   void ShowNormText(const std::string &text) override { normTexts.push_back(text); }
   void SetStatusState(StatusWindowState state) override { states.push_back(state); }
-  void NotifyChildren() override { ++notified; }
+  void NotifyChildren(int) override { ++notified; }
 
   int systemChanged = 0;
   int loadChanged = 0;
