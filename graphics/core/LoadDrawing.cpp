@@ -144,7 +144,7 @@ void DrawHingeLoads(const GraphWindow &window, double L, double s, PaintContaine
       kind == kHingeLoad ? Belastung().Knotenlasten.Farbe : Belastung().Zwangsverformungen.Farbe;
   const int flags = LabelFlag(layers) + (kind == kHingeDeformation ? kArrowFromPoint : 0);
   ForRowsInUse(HingeLoads, [&](int, const HingeLoadRecord &row) {
-    if (row.kind != kind || row.value == 0.0 || !Hinges.IsRowValid(row.hinge - 1))
+    if (row.kind != kind || row.value == 0.0 || row.hinge < 1 || !Hinges.IsRowValid(row.hinge - 1))
       return;
     const HingeRecord &hinge = Hinges.At(row.hinge - 1);
     if (!HingeBeamIsValid(hinge))
