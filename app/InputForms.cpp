@@ -76,7 +76,9 @@ TInputForm::TInputForm(const FormLayout &layout, QWidget *parent)
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName("PageControl1");
   PageControl1->setTabPosition(QTabWidget::South);
-  PageControl1->setUsesScrollButtons(false);
+  // One row of tabs: those that do not fit are reached by its arrows.
+  PageControl1->setUsesScrollButtons(true);
+  PageControl1->setElideMode(Qt::ElideNone);
   column->addWidget(PageControl1, 1);
   for (const PageLayout &page : layout.pages)
     CreatePage(page);

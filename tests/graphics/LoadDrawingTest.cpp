@@ -75,12 +75,13 @@ protected:
 };
 
 TEST_F(LoadDrawingTest, LargestValuesGetTheirSizes) {
-  // Beam 2 from (0, -5) to (8, -5) carries 12 downward (global Z): its
-  // base 0.02 L above the beam, the end ordinate 0.1 L high above it.
+  // Beam 2 from (0, -5) to (8, -5) carries 12 across (local): its base
+  // 0.02 L above the beam, on its top side, the end ordinate 0.1 L high.
   Keep({&BeamLoads, &PointLoads, &NodeLoads});
   DrawLoads(window, L, display, 0);
   EXPECT_TRUE(HasLine(display, {0, -5 - 0.02 * L}, {0, -5 - 0.12 * L}));
-  // Beam 1 (upward, 3 across on 0 .. 0.6) a quarter of that to its left.
+  // Beam 1 (upward from (0, 0), 3 in global X on 0 .. 0.6): a quarter of
+  // that, left of the column where the load comes from.
   EXPECT_TRUE(HasLine(display, {-0.02 * L, 0}, {-0.045 * L, 0}));
   // The point load of 20 across beam 2 at 0.25 is the largest force: 0.1 L
   // long, ending on the beam; the node load of 10 half as long.
