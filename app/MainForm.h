@@ -7,14 +7,19 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+struct PageFacts;
+class TCanvas;
 class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QProcess;
 class QStatusBar;
 class QToolBar;
@@ -81,6 +86,26 @@ public:
 
   // The help file beside the program.
   std::string HelpFileName() const;
+
+  // The graphics printout (PrintCommands.cpp): every graph window takes part
+  // in the next printout (UM_INCLUDEPRINT) or none does (UM_EXCLUDEPRINT).
+  void IncludeAllInPrint();
+  void ExcludeAllFromPrint();
+  // Numbers the windows taking part (UM_COUNTPRINT), runs the print dialog
+  // ("Kelmor") and, when it is confirmed, prints one page: frame, title
+  // block and a tile per window (UM_PRINTTILE).  A cancelled dialog prints
+  // nothing; a job that cannot start or finish throws Exception.
+  void PrintGraphics();
+  // Its parts: the count of the windows taking part into PrintCount, and
+  // the page with their tiles drawn on any canvas.
+  void CountPrintWindows();
+  void DrawPrintPage(TCanvas &canvas, const PageFacts &page);
+  // "Grafik drucken" of the file menu: every window takes part.
+  void Grafikdrucken1Click();
+  // The printer of all printouts, made on first use.
+  QPrinter &Printer();
+  // Number of graph windows that took a tile number at the last count.
+  int PrintCount = 0;
 
   std::string SystemFileName;
   std::string LoadFileName;
@@ -179,6 +204,10 @@ private:
   void Startup();
   bool FormCloseQuery();
   void FormClose();
+
+  // Sends a message to every child window, in creation order.
+  void SendToChildren(int message, std::intptr_t wParam, std::intptr_t lParam);
+  std::shared_ptr<QPrinter> PrintPrinter;
 
   std::vector<QAction *> ChildWindowItems;
   // Children with a model-change notice still on its way, and the wParam it

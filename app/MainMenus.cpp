@@ -64,7 +64,8 @@ void TMainForm::CreateFileMenu() {
   System2 = AddItem(saveAs, "System2", "System", "", {}, &TMainForm::System2Click);
   Belstung1 = AddItem(saveAs, "Belstung1", "Belastung", "", {}, &TMainForm::Belstung1Click);
   file->addSeparator();
-  Grafikdrucken1 = AddItem(file, "Grafikdrucken1", "Grafik &drucken");
+  Grafikdrucken1 =
+      AddItem(file, "Grafikdrucken1", "Grafik &drucken", "", {}, &TMainForm::Grafikdrucken1Click);
   file->addSeparator();
   FileOpenItem = AddItem(file, "FileOpenItem", "&Beenden", "Existierende Datei öffnen", {},
                          &TMainForm::FileOpenItemClick);

@@ -114,3 +114,11 @@ void TMainUpcalls::SetStatusState(StatusWindowState state) {
 void TMainUpcalls::NotifyChildren(int keepView) {
   Form.NotifyChildren(keepView);
 }
+
+void TMainUpcalls::ExcludeAllFromPrint() {
+  Form.ExcludeAllFromPrint();
+}
+
+void TMainUpcalls::PrintGraphics() {
+  Form.PrintGraphics();
+}
