@@ -1,8 +1,9 @@
 // The "&Eingabe" menu and the input forms as the frame window knows them:
 // each made once, on first request, as a child window that frees itself
 // when closed; the pending edits of their grids; the faults of the checks.
-#include "app/InputForms.h"
 #include "app/MainForm.h"
+
+#include "app/InputForms.h"
 #include "model/InputFault.h"
 #include "platform/MessageBox.h"
 
