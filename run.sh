@@ -2,8 +2,8 @@
 # Installs what is missing, builds, and starts Kelmor.  With a display it
 # opens the program (running the batch file when one is given).  Without one
 # it runs the batch file (by default examples/portal.bat) unattended on Qt's
-# offscreen platform and prints the protocols it wrote and the messages the
-# program would have shown.
+# offscreen platform and prints the protocols and pictures it wrote and the
+# messages the program would have shown.
 set -euo pipefail
 here="$PWD"
 root="$(cd "$(dirname "$0")" && pwd)"
@@ -71,16 +71,22 @@ fi
 # The offscreen platform's note on window size hints says nothing to the user.
 grep -vxF 'This plugin does not support propagateSizeHints()' "$errors" >&2 || true
 
-# The results files named by SAVERESULT lines that this run wrote (the batch
-# file is Windows-1252, the file names on disk are UTF-8).
+# The files named by SAVERESULT (protocols) and SAVEGRAPHFILE (pictures)
+# lines that this run wrote (the batch file is Windows-1252, the file names
+# on disk are UTF-8).
+list_written() {
+  { iconv -c -f WINDOWS-1252 -t UTF-8 "$batch" || true; } | tr -d '\r' |
+    sed -nE "s/^[[:space:]]*$1[[:space:]]*(\\([^=]*)?=[[:space:]]*(.*[^[:space:]])[[:space:]]*\$/\\2/Ip" |
+    awk '!seen[$0]++' | while IFS= read -r file; do
+    if [ -f "$file" ] && [ ! "$started" -nt "$file" ]; then
+      echo "  $(realpath "$file")"
+    fi
+  done
+}
 echo "Protocols written:"
-{ iconv -c -f WINDOWS-1252 -t UTF-8 "$batch" || true; } | tr -d '\r' |
-  sed -nE 's/^[[:space:]]*saveresult[[:space:]]*(\([^=]*)?=[[:space:]]*(.*[^[:space:]])[[:space:]]*$/\2/Ip' |
-  awk '!seen[$0]++' | while IFS= read -r file; do
-  if [ -f "$file" ] && [ ! "$started" -nt "$file" ]; then
-    echo "  $(realpath "$file")"
-  fi
-done
+list_written saveresult
+echo "Pictures written:"
+list_written savegraphfile
 if [ -s "$log" ]; then
   echo "Messages:"
   sed 's/^/  /' "$log"

@@ -82,12 +82,12 @@ namespace {
 // coarse after the passes, or when no factor tested was stable: then the
 // critical factor lies below the step, and the halving towards 0 bounds it
 // by nothing.  Leaves the load factor on the last unstable one.
-bool BracketCriticalFactor(SolutionsCont &context) {
+bool BracketCriticalFactor(SolutionsCont &context, StepStorage &storage) {
   double step = 1.0;
   bool stableFound = false;
   context.LoadFactor = 1.0;
   for (int i = 0; step > 1e-6 && i <= 100; ++i) {
-    if (SolveStep(context, kBuckling) == kFactorised) {
+    if (SolveStep(context, kBuckling, &storage) == kFactorised) {
       stableFound = true;
       context.LoadFactor += step;
     } else {
@@ -99,6 +99,20 @@ bool BracketCriticalFactor(SolutionsCont &context) {
     return false;
   context.LoadFactor += step;
   return true;
+}
+
+// The solve under the loads at factor 1.0, whose mid-length normal forces
+// the load factor scales from then on, and the search for the critical
+// factor.  All of them share one matrix: between them only the load factor
+// changes, not the numbering; it is freed before the shape is sought.
+// kFailed when the solve failed, kNoBracket when the search found no factor.
+constexpr int kNoBracket = 0;
+int SolveAndBracket(SolutionsCont &context) {
+  StepStorage storage;
+  if (SolveStep(context, kFirstOrder, &storage) == kFailed)
+    return kFailed;
+  NormalForceChange(context);
+  return BracketCriticalFactor(context, storage) ? kSolved : kNoBracket;
 }
 
 // Prescribes each independent DOF in turn as -1 and solves without loads;
@@ -126,10 +140,12 @@ bool FindBucklingShape(SolutionsCont &context) {
 
 int RunBuckling(SolutionsCont &context) {
   context.DeterminantPoints.Clear();
-  if (PrepareAnalysis(context, kBuckling) == kFailed || SolveStep(context, kFirstOrder) == kFailed)
+  if (PrepareAnalysis(context, kBuckling) == kFailed)
     return kFailed;
-  NormalForceChange(context);
-  if (!BracketCriticalFactor(context)) {
+  const int bracketed = SolveAndBracket(context);
+  if (bracketed == kFailed)
+    return kFailed;
+  if (bracketed != kSolved) {
     Upcalls().SetStatusState(StatusWindowState::Error);
     Upcalls().ShowMessage("Berechnungsfehler",
                           "Keine Lösung gefunden !\n"

@@ -3,7 +3,10 @@
 #include "model/Message.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <new>
+#include <sys/mman.h>
 
 KMatrix::KMatrix(std::int32_t n) : n(n) {
   address = new (std::nothrow) std::int64_t[static_cast<std::size_t>(n) + 1]();
@@ -31,11 +34,35 @@ void KMatrix::FinishProfile() {
   Allocate();
 }
 
+namespace {
+
+// Asks the system to back a large block with huge pages: the assembly then
+// meets one page fault per 2 MB instead of one per 4 KB.  Only whole huge
+// pages inside the block are concerned; the request may be ignored.
+void PreferHugePages(void *block, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+  constexpr std::uintptr_t kHuge = std::uintptr_t{2} << 20;
+  const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(block) + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t last = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(kHuge - 1);
+  if (last > first)
+    madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
+#else
+  (void)block;
+  (void)bytes;
+#endif
+}
+
+} // namespace
+
+// calloc hands out pages the system zeroes when they are first touched, so a
+// large profile is not written once more just to clear it.
 void KMatrix::Allocate() {
-  values = new (std::nothrow) double[static_cast<std::size_t>(address[n])];
-  if (values == nullptr)
+  std::free(values);
+  const auto count = static_cast<std::size_t>(address[n]);
+  values = static_cast<double *>(std::calloc(count, sizeof(double)));
+  if (values == nullptr && count > 0)
     Error("Speicher");
-  Zero();
+  PreferHugePages(values, count * sizeof(double));
 }
 
 void KMatrix::Zero() {
@@ -47,7 +74,7 @@ void KMatrix::Free() {
     delete[] address;
   ownsAddresses = 0;
   address = nullptr;
-  delete[] values;
+  std::free(values);
   values = nullptr;
 }
 

@@ -20,8 +20,7 @@ public:
   // Bandwidth = the largest height as written; a height of 0 becomes 1; the
   // heights become addresses (prefix sums); then Allocate.
   void FinishProfile();
-  // Allocates the stored values (raises "Speicher" when it cannot) and zeroes
-  // them.
+  // Allocates the stored values zeroed (raises "Speicher" when it cannot).
   void Allocate();
   void Zero();
   // Releases the values and the address array.

@@ -1,6 +1,6 @@
 #include "analysis/ProtocolText.h"
 
-#include "model/CLocale.h"
+#include "analysis/ProtocolFormat.h"
 #include "model/Codepage1252.h"
 #include "model/ReplaceFile.h"
 
@@ -34,7 +34,7 @@ std::tm LocalTimeNow() {
 void AppendF(std::string &text, const char *format, ...) {
   va_list args;
   va_start(args, format);
-  text += VFormatC(format, args);
+  AppendFormatted(text, format, args);
   va_end(args);
 }
 

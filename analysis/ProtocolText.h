@@ -27,7 +27,8 @@ struct ProtocolHeader {
   std::tm stamp = LocalTimeNow();
 };
 
-// Appends printf-style formatted text, numbers in the "C" locale.
+// Appends printf-style formatted text, numbers in the "C" locale, by the
+// fast formatter of ProtocolFormat.h.
 void AppendF(std::string &text, const char *format, ...) __attribute__((format(printf, 2, 3)));
 
 // Appends the page header: "HH:MM:SS  DD.MM.YYYY", a rule of 82 '=', the

@@ -89,13 +89,24 @@ int SolveAndRecover(SolutionsCont &context, KMatrix &K, Vektor &F, std::int32_t 
 
 } // namespace
 
-int SolveStep(SolutionsCont &context, std::int32_t flags) {
+StepStorage::StepStorage() = default;
+StepStorage::~StepStorage() = default;
+
+int SolveStep(SolutionsCont &context, std::int32_t flags, StepStorage *storage) {
   ReindexLoadRows();
-  const DofExpansions expansions(FGTab);
-  KMatrix K(FGTab.equationCount);
+  StepStorage own;
+  StepStorage &kept = storage != nullptr ? *storage : own;
+  if (kept.K == nullptr) {
+    kept.expansions = std::make_unique<DofExpansions>(FGTab);
+    kept.K = std::make_unique<KMatrix>(FGTab.equationCount);
+    SetProfile(context.Elements, *kept.K);
+    kept.K->FinishProfile();
+  } else {
+    kept.K->Zero();
+  }
+  const DofExpansions &expansions = *kept.expansions;
+  KMatrix &K = *kept.K;
   Vektor F(FGTab.equationCount);
-  SetProfile(context.Elements, K);
-  K.FinishProfile();
   Upcalls().SetMemory(K.StoredCount() * 8);
   Upcalls().SetBandbreite(K.Bandwidth());
   if (context.TensionOption != 0)

@@ -3,8 +3,11 @@
 // skyline profile, assembly, load vector, and either the solve with the
 // recovery of the results or, for the buckling analysis, the stability test.
 #include <cstdint>
+#include <memory>
 
+class DofExpansions;
 class ElementContainer;
+class KMatrix;
 class SolElement;
 class SolutionsCont;
 
@@ -13,7 +16,19 @@ class SolutionsCont;
 constexpr int kSolved = 1;
 constexpr int kFailed = 2;
 
-int SolveStep(SolutionsCont &context, std::int32_t flags);
+// What successive solve steps on one numbering of the equations share: the
+// DOF expansions and the skyline matrix, whose profile only the numbering
+// fixes.  The first step that is given it fills it; the later ones zero and
+// refill the matrix's values.  The holder must not outlive the numbering.
+struct StepStorage {
+  StepStorage();
+  ~StepStorage();
+  std::unique_ptr<DofExpansions> expansions;
+  std::unique_ptr<KMatrix> K;
+};
+
+// Without storage the step builds its own and frees it at the end.
+int SolveStep(SolutionsCont &context, std::int32_t flags, StepStorage *storage = nullptr);
 
 // SecondOrderParams and ElementEndForces for every element in order.
 void ComputeSecondOrderParams(ElementContainer &elements, std::int32_t flags);

@@ -70,7 +70,7 @@ private:
   bool SetGraphOptions(const std::string &number);
   bool DeleteGraphOptions(const std::string &number);
   bool SetGraphTab(const std::string &number);
-  bool GraphCommand(const std::string &);
+  bool SaveGraphFile(const std::string &path);
   // The graph window's tabs follow the analysis kind of the last solve.
   void UpdateGraphTabs();
   bool Hide(const std::string &);
@@ -80,12 +80,13 @@ private:
   // The user may close the window while a message box of the run waits.
   QPointer<TGraphForm> Graph;
   float IterationLimit = 0.01f;
+  // Whether the line being run holds an "=": SAVEGRAPHFILE without one
+  // names no file at all, "SAVEGRAPHFILE =" an empty name.
+  bool LineHasArgument = false;
   bool HiddenByRun = false;
   bool Closed = false;
 };
 
-// The picture file of the graph window comes with the graphics printout;
-// SAVEGRAPHFILE is accepted and does nothing yet.
 const BatchRun::Entry BatchRun::Commands[] = {
     {"OPENSYSTEM", &BatchRun::OpenSystem},
     {"OPENLOAD", &BatchRun::OpenLoad},
@@ -99,7 +100,7 @@ const BatchRun::Entry BatchRun::Commands[] = {
     {"SETGRAPHTAB", &BatchRun::SetGraphTab},
     {"HIDE", &BatchRun::Hide},
     {"CLOSE", &BatchRun::Close},
-    {"SAVEGRAPHFILE", &BatchRun::GraphCommand},
+    {"SAVEGRAPHFILE", &BatchRun::SaveGraphFile},
 };
 
 bool BatchRun::Execute(const BatchLine &line) {
@@ -107,6 +108,7 @@ bool BatchRun::Execute(const BatchLine &line) {
     if (!SameKeyword(line.keyword, entry.keyword))
       continue;
     bool goOn = false;
+    LineHasArgument = line.hasArgument;
     Guarded([&] { goOn = (this->*entry.command)(line.argument); });
     return goOn;
   }
@@ -208,7 +210,15 @@ bool BatchRun::SetGraphTab(const std::string &number) {
   return true;
 }
 
-bool BatchRun::GraphCommand(const std::string &) {
+// The graph window's picture, rebuilt and fitted to the whole drawing, goes
+// to the clipboard and, with "=", to the named file; an empty name fails
+// with the message of the export.  A failed export does not end the run.
+bool BatchRun::SaveGraphFile(const std::string &path) {
+  if (!Graph)
+    return true;
+  Graph->Rebuild();
+  Graph->SetViewBox(Graph->State().Display.BoundingBox());
+  Graph->CopyPicture(LineHasArgument ? &path : nullptr);
   return true;
 }
 

@@ -56,6 +56,7 @@ BatchLine ParseBatchLine(std::string_view line) {
   const std::size_t equals = line.find('=');
   if (equals != std::string_view::npos) {
     parsed.argument = TrimBlanks(line.substr(equals + 1));
+    parsed.hasArgument = true;
     line = line.substr(0, equals);
   }
   parsed.keyword = TrimBlanks(line.substr(0, line.find('(')));

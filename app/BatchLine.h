@@ -10,6 +10,9 @@
 struct BatchLine {
   std::string keyword;
   std::string argument; // empty when the line holds no "="
+  // Whether the line holds an "=", so "SAVEGRAPHFILE =" (an empty name) is
+  // told from "SAVEGRAPHFILE" (no name at all).
+  bool hasArgument = false;
 };
 
 // The lines of the file at path without their line ends (a line feed and a

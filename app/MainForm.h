@@ -6,17 +6,27 @@
 #include "app/MainUpcalls.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+struct PageFacts;
+class TCanvas;
 class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QProcess;
 class QStatusBar;
 class QToolBar;
+class TInputForm;
+class TLoadInputForm;
+class TSystemInputForm;
+struct InputFault;
 class TGraphForm;
 
 class TMainForm : public QMainWindow {
@@ -61,11 +71,41 @@ public:
   int SaveLoadAs();
   void SetLoadName(const std::string &name);
 
+  // The input forms (InputCommands.cpp): made and shown on first request,
+  // null again once closed.  CommitInputEdits stores what is typed but not
+  // yet stored in their grids; ShowInputFault shows a check's fault at its
+  // cell, then its message.
+  TSystemInputForm *GetSystemInputForm();
+  TLoadInputForm *GetLoadInputForm();
+  void CommitInputEdits();
+  void ShowInputFault(const InputFault &fault);
+  QPointer<TSystemInputForm> SystemInputWindow;
+  QPointer<TLoadInputForm> LoadInputWindow;
   // A new graph window on the first tab of the current analysis kind.
   TGraphForm *NewGraphWindow();
 
   // The help file beside the program.
   std::string HelpFileName() const;
+
+  // The graphics printout (PrintCommands.cpp): every graph window takes part
+  // in the next printout (UM_INCLUDEPRINT) or none does (UM_EXCLUDEPRINT).
+  void IncludeAllInPrint();
+  void ExcludeAllFromPrint();
+  // Numbers the windows taking part (UM_COUNTPRINT), runs the print dialog
+  // ("Kelmor") and, when it is confirmed, prints one page: frame, title
+  // block and a tile per window (UM_PRINTTILE).  A cancelled dialog prints
+  // nothing; a job that cannot start or finish throws Exception.
+  void PrintGraphics();
+  // Its parts: the count of the windows taking part into PrintCount, and
+  // the page with their tiles drawn on any canvas.
+  void CountPrintWindows();
+  void DrawPrintPage(TCanvas &canvas, const PageFacts &page);
+  // "Grafik drucken" of the file menu: every window takes part.
+  void Grafikdrucken1Click();
+  // The printer of all printouts, made on first use.
+  QPrinter &Printer();
+  // Number of graph windows that took a tile number at the last count.
+  int PrintCount = 0;
 
   std::string SystemFileName;
   std::string LoadFileName;
@@ -109,6 +149,8 @@ public slots:
   void System2Click();
   void Belstung1Click();
   void FileOpenItemClick();
+  void System1Click();
+  void Belastung1Click();
   void ThIOrdnung1Click();
   void ThIIOrdnung1Click();
   void Knickuntersuchung1Click();
@@ -146,6 +188,7 @@ private:
   bool ChooseSaveName(FileKind kind);
   int Write(FileKind kind);
   void SetName(FileKind kind, const std::string &name);
+  TInputForm *InputWindow(FileKind kind) const;
 
   void CreateComponents();
   void CreateToolBar();
@@ -161,6 +204,10 @@ private:
   void Startup();
   bool FormCloseQuery();
   void FormClose();
+
+  // Sends a message to every child window, in creation order.
+  void SendToChildren(int message, std::intptr_t wParam, std::intptr_t lParam);
+  std::shared_ptr<QPrinter> PrintPrinter;
 
   std::vector<QAction *> ChildWindowItems;
   // Children with a model-change notice still on its way, and the wParam it

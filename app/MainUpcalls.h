@@ -12,6 +12,8 @@ public:
 
   void SystemChanged() override;
   void LoadChanged() override;
+  void ExcludeAllFromPrint() override;
+  void PrintGraphics() override;
   MessageAnswer ShowMessage(const std::string &caption, const std::string &text,
                             MessageButtons buttons) override;
   void ShowInputFault(const InputFault &fault) override;

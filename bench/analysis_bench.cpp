@@ -5,6 +5,7 @@
 //        (default 100 x 100 and 30 x 30)
 #include "analysis/Drivers.h"
 #include "analysis/FGTab.h"
+#include "analysis/ResultsProtocol.h"
 #include "analysis/Solutions.h"
 #include "analysis/SolveStep.h"
 #include "bench/BenchMeasure.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,24 @@ void PrintModel(const StatusLog &log) {
               log.memory / 8, log.memory / (1024.0 * 1024.0));
 }
 
+// Builds the results protocol of the last analysis and writes it to a
+// temporary file, as SAVERESULT does.
+void TimeProtocol() {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "kelmor-bench-protocol.txt").string();
+  PhaseMeter meter;
+  std::string text;
+  const bool built = PrintResults(text, ProtocolHeader{"frame.ssy", "frame.sla"});
+  const double textSeconds = meter.Stop().seconds;
+  const bool written = built && WriteProtocolFile(path, text);
+  const PhaseFigures figures = meter.Stop();
+  std::puts(Describe("results protocol", figures).c_str());
+  std::printf("    %.1f MB, %.0f MB/s: text %.3f s, file %.3f s%s\n", text.size() / 1048576.0,
+              text.size() / 1048576.0 / figures.seconds, textSeconds, figures.seconds - textSeconds,
+              written ? "" : " (not written)");
+  std::filesystem::remove(path);
+}
+
 int Count(const char *text, int fallback) {
   return text == nullptr ? fallback : std::max(1, static_cast<int>(AtolC(text)));
 }
@@ -97,6 +117,7 @@ void LargeFrame(const FrameSpec &spec, StatusLog &log) {
     return;
   PrintModel(log);
   PrintStages(log);
+  TimeProtocol();
 
   log.Clear();
   PhaseMeter second;
@@ -123,9 +144,11 @@ void BucklingFrame(const FrameSpec &spec, StatusLog &log) {
   const int result = RunBuckling(Solutions);
   std::puts(Describe("buckling analysis", buckling.Stop()).c_str());
   PrintModel(log);
-  if (result == kSolved)
-    std::printf("  critical load factor %.6f after %d stability tests\n", Solutions.LoadFactor,
-                log.solves);
+  if (result != kSolved)
+    return;
+  std::printf("  critical load factor %.6f after %d stability tests\n", Solutions.LoadFactor,
+              log.solves);
+  TimeProtocol();
 }
 
 } // namespace

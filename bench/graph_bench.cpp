@@ -59,7 +59,18 @@ public:
   void MoveTo(int, int) override {}
   void LineTo(int, int) override {}
   void Polygon(const TPoint *, int) override {}
+  void Rectangle(const TRect &) override {}
+  void SetFontName(const std::string &) override {}
+  void SetFontSize(int) override {}
+  void SetFontColor(TColor) override {}
+  void TextOut(int, int, const std::string &) override {}
+  int TextWidth(const std::string &) const override { return 0; }
+  int TextHeight(const std::string &) const override { return 0; }
   TRect ClipRect() const override { return {0, 0, kImageWidth, kImageHeight}; }
+  void SaveClip() override {}
+  void IntersectClip(const TRect &) override {}
+  void RestoreClip() override {}
+  void StretchDraw(const TRect &, const std::string &) override {}
 };
 
 // The batched canvas with every pen one pixel wide: how much of the replay

@@ -3,21 +3,23 @@
 # reading the system and load files, the first-order, second-order and
 # buckling analyses with a results protocol after each, and closing.
 #
-# Usage: bench/time_batch_runs.sh [STOREYSxBAYS ...]   (default 10x10 30x30 100x100)
+# Usage: bench/time_batch_runs.sh [STOREYSxBAYS ...]   (default 30x30 60x60 100x100)
 # Environment:
 #   KELMOR_BENCH_TIMEOUT         seconds after which a run is killed (default 300)
 #   KELMOR_BENCH_BUCKLING_LIMIT  largest storeys x bays that also gets SOLVEK
 #                                (default 10000, a 100 x 100 frame)
 #
-# Prints one line per frame: the wall-clock time of the whole run, the peak
+# Prints first the time of a run that only starts the program and closes it,
+# then one line per frame: the wall-clock time of the whole run, the peak
 # resident memory (when /usr/bin/time is there), the protocols written, and
 # how the run ended; then every message the program would have shown.
+# build/bin/analysis_bench and build/bin/factor_bench give the stages.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 timeout_s="${KELMOR_BENCH_TIMEOUT:-300}"
 buckling_limit="${KELMOR_BENCH_BUCKLING_LIMIT:-10000}"
 sizes=("$@")
-[ ${#sizes[@]} -gt 0 ] || sizes=(10x10 30x30 100x100)
+[ ${#sizes[@]} -gt 0 ] || sizes=(30x30 60x60 100x100)
 for size in "${sizes[@]}"; do
   [[ "$size" =~ ^[1-9][0-9]*x[1-9][0-9]*$ ]] || {
     echo "time_batch_runs: a size is STOREYSxBAYS, e.g. 30x30, not '$size'" >&2
@@ -102,6 +104,16 @@ run_frame() {
   printf '%-9s %-30s %-7s %9s %9s %6s   %s\n' "$size" "${frame#*: }" "$buckling" "$seconds" \
     "${peak:--}" "$written/$expected" "$ended"
 }
+
+# Start and close alone, in a folder of its own.
+mkdir -p "$work/start/tmp" && chmod 700 "$work/start/tmp"
+cp "$root/build/bin/Kelmor" "$work/start/"
+printf '%s\n' HIDE CLOSE >"$work/start/run.bat"
+start="$(date +%s.%N)"
+(cd "$work/start" && QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$work/start/messages.log" \
+  TMPDIR="$work/start/tmp" XDG_RUNTIME_DIR="$work/start/tmp" \
+  timeout -k 5 "$timeout_s" ./Kelmor run.bat 2>/dev/null) || true
+LC_ALL=C awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN {printf "start and close: %.2f s\n", b - a}'
 
 printf '%-9s %-30s %-7s %9s %9s %6s   %s\n' frame "size" SOLVEK "wall s" "peak MB" \
   files "end"

@@ -76,6 +76,10 @@ if(PROCESS_TEST_SOURCES)
 endif()
 
 # Tools: small programs around the build, not tests.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/graphics_pictures.cpp)
+  add_executable(graphics_pictures ${CMAKE_SOURCE_DIR}/tools/graphics_pictures.cpp)
+  target_link_libraries(graphics_pictures PRIVATE kelmor_gui)
+endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/drawing_sheets.cpp)
   add_executable(drawing_sheets ${CMAKE_SOURCE_DIR}/tools/drawing_sheets.cpp)
   target_link_libraries(drawing_sheets PRIVATE kelmor_gui)

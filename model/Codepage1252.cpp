@@ -66,8 +66,16 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 std::string Utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();)
-    out += EncodeOne(DecodeUtf8(text, i));
+  for (std::size_t i = 0; i < text.size();) {
+    // Runs of ASCII, most of any text, are copied as they stand.
+    std::size_t end = i;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80)
+      ++end;
+    out.append(text.data() + i, end - i);
+    i = end;
+    if (i < text.size())
+      out += EncodeOne(DecodeUtf8(text, i));
+  }
   return out;
 }
 

@@ -58,6 +58,11 @@ public:
   // put the grid cursor on its row and column and show its message with the
   // caption "Eingabefehler".
   virtual void ShowInputFault(const InputFault &) {}
+  // The graphics printout: every graph window leaves the next printout
+  // (UM_EXCLUDEPRINT); then the printout of the windows taking part, after
+  // the print dialog.
+  virtual void ExcludeAllFromPrint() {}
+  virtual void PrintGraphics() {}
 };
 
 // The installed implementation, or the defaults when none is installed.

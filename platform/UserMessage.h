@@ -14,7 +14,10 @@ constexpr int UM_STARTUP = 1425;      // the main window's start-up work
 constexpr int UM_AUTOSIZE = 3024;     // a data grid fits its columns or its form to its width
 constexpr int UM_DELETEROW = 3025;    // a data grid frees its current row
 constexpr int UM_MODELCHANGED = 3027; // rebuild from the model (wParam: keep the view)
+constexpr int UM_COUNTPRINT = 3029;   // take a tile number (lParam: the address of the counter)
 constexpr int UM_PRINTTILE = 3030;    // draw into a page tile (lParam: the tile record)
+constexpr int UM_EXCLUDEPRINT = 3031; // take no part in the next printout
+constexpr int UM_INCLUDEPRINT = 3032; // take part in the next printout
 
 class UserMessageEvent : public QEvent {
 public:

@@ -28,7 +28,8 @@ kelmor_build() {
 }
 
 # True when the message log of a batch run shows that the run stopped before
-# its CLOSE, leaving the program waiting for a user.
+# its CLOSE, leaving the program waiting for a user.  A picture that could
+# not be written is told with the program's name too, but the run goes on.
 kelmor_batch_ended_early() {
-  grep -qP '^(Fehler Batchdatei|Kelmor)\t|^Fehler\tBatch(befehl|datei) ' "$1"
+  grep -qP '^(Fehler Batchdatei|Kelmor(?!\tFehler beim Kopieren des Bildes))\t|^Fehler\tBatch(befehl|datei) ' "$1"
 }

@@ -183,6 +183,18 @@ public:
   // Fits ViewBox into the paint box (0, 0, width, height) with aspect 1.
   TViewTransform ViewTransform(int width, int height) const;
 
+  // --- The graphics printout (GraphWindowPrint.cpp).
+  // UM_EXCLUDEPRINT and UM_INCLUDEPRINT: NoPrint 1 or 0 until the next one.
+  void ExcludeFromPrint() { NoPrint = 1; }
+  void IncludeInPrint() { NoPrint = 0; }
+  // UM_COUNTPRINT: a window taking part takes the counter's value as its
+  // tile number and increments it; an excluded one keeps its old number.
+  void CountPrint(int &counter);
+  // UM_PRINTTILE: a window taking part whose tile number is tile draws
+  // itself into the canvas's clip rectangle with its caption; any other
+  // ignores the request.
+  void PrintTile(int tile, TCanvas &canvas, double aspect) const;
+
   PixelPoint DragStart;
   PixelPoint DragEnd;
   std::int32_t MouseMode = kMouseIdle;
@@ -197,6 +209,9 @@ public:
   PaintContainer Display;
   LayerBits Layers = 0;
   int TabIndex = 0;
+  std::int32_t NoPrint = 0;
+  // The tile number of the last count; -1 before the first.
+  std::int32_t PrintIndex = -1;
 
 private:
   // ViewBox = the extents of Display, unless the list holds nothing.

@@ -34,6 +34,36 @@ void BatchedPainterCanvas::Polygon(const TPoint *points, int n) {
   QPainterCanvas::Polygon(points, n);
 }
 
+void BatchedPainterCanvas::Rectangle(const TRect &rect) {
+  Flush();
+  QPainterCanvas::Rectangle(rect);
+}
+
+void BatchedPainterCanvas::TextOut(int x, int y, const std::string &text) {
+  Flush();
+  QPainterCanvas::TextOut(x, y, text);
+}
+
+void BatchedPainterCanvas::SaveClip() {
+  Flush();
+  QPainterCanvas::SaveClip();
+}
+
+void BatchedPainterCanvas::IntersectClip(const TRect &rect) {
+  Flush();
+  QPainterCanvas::IntersectClip(rect);
+}
+
+void BatchedPainterCanvas::RestoreClip() {
+  Flush();
+  QPainterCanvas::RestoreClip();
+}
+
+void BatchedPainterCanvas::StretchDraw(const TRect &rect, const std::string &picture) {
+  Flush();
+  QPainterCanvas::StretchDraw(rect, picture);
+}
+
 void BatchedPainterCanvas::Flush() {
   if (lines.empty())
     return;

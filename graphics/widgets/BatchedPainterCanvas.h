@@ -20,6 +20,14 @@ public:
   void MoveTo(int x, int y) override { position = QPoint(x, y); }
   void LineTo(int x, int y) override;
   void Polygon(const TPoint *points, int n) override;
+  // Rectangles, texts, clips and pictures also come after the lines before
+  // them.
+  void Rectangle(const TRect &rect) override;
+  void TextOut(int x, int y, const std::string &text) override;
+  void SaveClip() override;
+  void IntersectClip(const TRect &rect) override;
+  void RestoreClip() override;
+  void StretchDraw(const TRect &rect, const std::string &picture) override;
   // Draws the gathered lines with the pen in force.
   void Flush();
 

@@ -1,14 +1,24 @@
 #include "graphics/widgets/QPainterCanvas.h"
 
+#include <QFile>
+#include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
+#include <QSvgRenderer>
+
+namespace {
+QRect ToQRect(const TRect &r) {
+  return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+} // namespace
 
 QPainterCanvas::QPainterCanvas(QPainter &painter) : painter(painter) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
   ApplyPen();
+  font = painter.font();
 }
 
 void QPainterCanvas::ApplyPen() {
@@ -40,8 +50,10 @@ void QPainterCanvas::SetPenWidth(int width) {
 }
 
 void QPainterCanvas::SetBrushColor(TColor colour) {
-  if (colour >= 0)
-    painter.setBrush(QBrush(ToQColor(colour), Qt::SolidPattern));
+  if (colour < 0)
+    return;
+  brushColour = ToQColor(colour);
+  painter.setBrush(QBrush(brushColour, Qt::SolidPattern));
 }
 
 void QPainterCanvas::MoveTo(int x, int y) {
@@ -61,6 +73,76 @@ void QPainterCanvas::Polygon(const TPoint *points, int n) {
   for (int i = 0; i < n; ++i)
     polygon.setPoint(i, points[i].x, points[i].y);
   painter.drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void QPainterCanvas::Rectangle(const TRect &rect) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top)
+    return;
+  painter.setBrush(Qt::NoBrush);
+  // A one-pixel pen outlines a QRect one pixel beyond its right and bottom
+  // edges.
+  painter.drawRect(
+      QRect(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1));
+  painter.setBrush(QBrush(brushColour, Qt::SolidPattern));
+}
+
+void QPainterCanvas::SetFontName(const std::string &name) {
+  font.setFamily(QString::fromStdString(name));
+  painter.setFont(font);
+}
+
+void QPainterCanvas::SetFontSize(int points) {
+  font.setPointSize(points < 1 ? 1 : points);
+  painter.setFont(font);
+}
+
+void QPainterCanvas::SetFontColor(TColor colour) {
+  if (colour >= 0)
+    fontColour = ToQColor(colour);
+}
+
+void QPainterCanvas::TextOut(int x, int y, const std::string &text) {
+  painter.setPen(fontColour);
+  painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), QString::fromStdString(text));
+  ApplyPen();
+}
+
+int QPainterCanvas::TextWidth(const std::string &text) const {
+  return painter.fontMetrics().horizontalAdvance(QString::fromStdString(text));
+}
+
+int QPainterCanvas::TextHeight(const std::string &) const {
+  return painter.fontMetrics().height();
+}
+
+void QPainterCanvas::SaveClip() {
+  painter.save();
+  ++saved;
+}
+
+void QPainterCanvas::IntersectClip(const TRect &rect) {
+  painter.setClipRect(ToQRect(rect), painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void QPainterCanvas::RestoreClip() {
+  if (saved == 0)
+    return;
+  --saved;
+  painter.restore();
+  painter.setBrush(QBrush(brushColour, Qt::SolidPattern));
+  painter.setFont(font);
+  ApplyPen();
+}
+
+void QPainterCanvas::StretchDraw(const TRect &rect, const std::string &picture) {
+  const QString resource = ":/" + QString::fromStdString(picture) + ".svg";
+  if (!QFile::exists(resource) || rect.right <= rect.left || rect.bottom <= rect.top)
+    return;
+  QSvgRenderer renderer(resource);
+  renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+  painter.save();
+  renderer.render(&painter, QRectF(ToQRect(rect)));
+  painter.restore();
 }
 
 TRect QPainterCanvas::ClipRect() const {

@@ -2,11 +2,13 @@
 // The canvas on a QPainter: a widget's paint event, a QImage written as PNG,
 // a printer page or an SVG generator all take the same replay.  Make one
 // canvas per replay: it starts with a black pen of width 1 and a white
-// brush, without antialiasing, as the drawings expect.
+// brush, without antialiasing, as the drawings expect, and the painter's
+// font.
 #include "graphics/core/Canvas.h"
 #include "platform/ColorDialog.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPoint>
 
 class QPainter;
@@ -24,9 +26,30 @@ public:
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void Polygon(const TPoint *points, int n) override;
+  void Rectangle(const TRect &rect) override;
+
+  void SetFontName(const std::string &name) override;
+  void SetFontSize(int points) override;
+  void SetFontColor(TColor colour) override;
+  // The text's ascent below y is its baseline.
+  void TextOut(int x, int y, const std::string &text) override;
+  // Measured with the painter's font metrics, so on a printer at the
+  // printer's resolution.
+  int TextWidth(const std::string &text) const override;
+  int TextHeight(const std::string &text) const override;
+
   // The painter's clip in its own coordinates, or the whole device when it
   // does not clip.
   TRect ClipRect() const override;
+  // QPainter::save, setClipRect (intersecting any clip in force) and
+  // restore; after the restore the canvas's pen, brush and font are put back
+  // as they were last set.
+  void SaveClip() override;
+  void IntersectClip(const TRect &rect) override;
+  void RestoreClip() override;
+
+  // The picture is the vector resource ":/<name>.svg".
+  void StretchDraw(const TRect &rect, const std::string &picture) override;
 
 private:
   void ApplyPen();
@@ -34,5 +57,9 @@ private:
   QPainter &painter;
   QColor penColour = Qt::black;
   int penWidth = 1;
+  QColor brushColour = Qt::white;
+  QColor fontColour = Qt::black;
+  QFont font;
   QPoint position;
+  int saved = 0;
 };

@@ -3,6 +3,8 @@
 #include "analysis/ResultSets.h"
 #include "graphics/widgets/BatchedPainterCanvas.h"
 #include "graphics/widgets/GraphToolIcons.h"
+#include "graphics/widgets/PictureExport.h"
+#include "model/Upcalls.h"
 #include "platform/EventGuard.h"
 #include "platform/UserMessage.h"
 
@@ -185,11 +187,12 @@ void TGraphForm::CreateToolBar() {
   ToolBar1 = new QToolBar(this);
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setIconSize(QSize(kGraphIconSize, kGraphIconSize));
-  // Printing and the clipboard come with the graphics printout.
   SpeedButton1 = AddButton("SpeedButton1", "Grafik drucken", kIconPrint, false);
-  SpeedButton1->setEnabled(false);
   CopyButton = AddButton("CopyButton", "In Zwischenablage kopieren", kIconCopy, false);
-  CopyButton->setEnabled(false);
+  connect(SpeedButton1, &QToolButton::clicked, this,
+          [this] { Guarded([this] { SpeedButton1Click(); }); });
+  connect(CopyButton, &QToolButton::clicked, this,
+          [this] { Guarded([this] { CopyButtonClick(); }); });
   ToolButton2 = AddButton("ToolButton2", "Auschnitt", kIconZoomWindow, true);
   ToolButton3 = AddButton("ToolButton3", "Alles zeigen", kIconShowAll, false);
   ToolButton4 = AddButton("ToolButton4", "Verschieben", kIconPan, true);
@@ -325,8 +328,54 @@ bool TGraphForm::event(QEvent *event) {
   if (const UserMessageEvent *message = AsUserMessage(event)) {
     if (message->Message == UM_MODELCHANGED)
       Guarded([&] { Window->ModelChanged(message->WParam); });
+    else
+      PrintMessage(*message);
   }
   return QWidget::event(event);
+}
+
+// The main window sends these synchronously; lParam points to its counter
+// (UM_COUNTPRINT) or to the tile record (UM_PRINTTILE), and a message
+// without one is ignored.
+void TGraphForm::PrintMessage(const UserMessageEvent &message) {
+  switch (message.Message) {
+  case UM_COUNTPRINT:
+    if (auto *counter = reinterpret_cast<int *>(message.LParam))
+      Window->CountPrint(*counter);
+    break;
+  case UM_PRINTTILE:
+    if (const auto *tile = reinterpret_cast<const TileMessage *>(message.LParam);
+        tile && tile->canvas)
+      Window->PrintTile(static_cast<int>(message.WParam), *tile->canvas, tile->aspect);
+    break;
+  case UM_EXCLUDEPRINT:
+    Window->ExcludeFromPrint();
+    break;
+  case UM_INCLUDEPRINT:
+    Window->IncludeInPrint();
+    break;
+  default:
+    break;
+  }
+}
+
+void TGraphForm::SpeedButton1Click() {
+  Upcalls().ExcludeAllFromPrint();
+  Window->IncludeInPrint();
+  Upcalls().PrintGraphics();
+}
+
+void TGraphForm::CopyButtonClick() {
+  CopyPicture(nullptr);
+}
+
+bool TGraphForm::CopyPicture(const std::string *fileName) {
+  return ::CopyPicture(Window->Display, Window->ViewBox, fileName);
+}
+
+void TGraphForm::SetViewBox(const Box2D &box) {
+  Window->ViewBox = box;
+  Invalidate();
 }
 
 // Replays the list through a transform that fits ViewBox into the box, on

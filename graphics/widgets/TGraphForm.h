@@ -15,6 +15,7 @@ class QSpinBox;
 class QTabBar;
 class QToolBar;
 class QToolButton;
+class UserMessageEvent;
 
 class TGraphForm : public QWidget, private GraphWindowView {
   Q_OBJECT
@@ -32,6 +33,12 @@ public:
   void UpdateTabs() { State().UpdateTabs(); }
   void Rebuild() { State().Rebuild(); }
   std::string CurrentTabName() const { return Window->CurrentTabName(); }
+  // The picture of the window on the clipboard and, when fileName is given,
+  // in that file (graphics/widgets/PictureExport.h); false after the
+  // message that it failed.
+  bool CopyPicture(const std::string *fileName);
+  // Shows box as the view (KeepView stays as it is) and repaints.
+  void SetViewBox(const Box2D &box);
 
   QToolBar *ToolBar1;
   QToolButton *SpeedButton1, *CopyButton, *ToolButton2, *ToolButton3, *ToolButton4;
@@ -44,6 +51,10 @@ public:
 
 public slots:
   void TabControl2Change();
+  // "Grafik drucken": only this window is printed.
+  void SpeedButton1Click();
+  // "In Zwischenablage kopieren".
+  void CopyButtonClick();
   void ToolButton2Click();
   void ToolButton3Click();
   void ToolButton4Click();
@@ -69,6 +80,8 @@ private:
   void CSpinEdit6Change(int value);
   void FocusChanged(QWidget *old, QWidget *now);
   bool WithinWindow(const QWidget *widget) const;
+  // The messages of the graphics printout; any other message is left alone.
+  void PrintMessage(const UserMessageEvent &message);
 
   // The paint box's handlers.
   void PaintBox1Paint(class QPaintEvent *event);

@@ -2,7 +2,12 @@
 #include "model/CLocale.h"
 #include "model/Codepage1252.h"
 
+#include <bit>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -29,4 +34,105 @@ TEST(ProtocolText, ColumnsArePaddedAndCutByCharactersNotBytes) {
   // The cut never splits a character.
   EXPECT_EQ(Column("aä", 0, 2), "aä");
   EXPECT_EQ(Column("aäb", 0, 1), "a");
+}
+
+namespace {
+
+std::string ByHand(const char *format, double value) {
+  std::string text;
+  AppendF(text, format, value);
+  return text;
+}
+
+// Random magnitudes over the whole range of doubles, and the values where
+// formatting goes wrong most easily: zeros of both signs, values that round
+// up to the next power of ten, exact ties at the last printed digit, the
+// limits, subnormals, infinities and NaNs.
+std::vector<double> DifficultValues() {
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                1.0,
+                                -1.0,
+                                0.5,
+                                9.99995,
+                                9.9999,
+                                99999.5,
+                                999950.0,
+                                0.000099995,
+                                0.00009999,
+                                0.0001,
+                                1e-5,
+                                123456789.0,
+                                1e15,
+                                1e16,
+                                0.125,
+                                2.5,
+                                1.0625,
+                                -1.0625,
+                                0.0625,
+                                1.00005,
+                                std::numeric_limits<double>::max(),
+                                -std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::min(),
+                                std::numeric_limits<double>::denorm_min(),
+                                std::numeric_limits<double>::infinity(),
+                                -std::numeric_limits<double>::infinity(),
+                                std::numeric_limits<double>::quiet_NaN(),
+                                -std::numeric_limits<double>::quiet_NaN()};
+  // Exact binary ties k / 2^s, which lie halfway between printed values.
+  for (int k = 1; k < 400; k += 2)
+    for (int s = 1; s <= 12; ++s)
+      values.push_back(std::ldexp(k, -s) * (k % 3 == 0 ? -1.0 : 1.0));
+  // Values one unit in the last place either side of 9.9995 x 10^e.
+  for (int e = -12; e <= 12; ++e) {
+    const double v = 9.9995 * std::pow(10.0, e);
+    values.insert(values.end(), {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300)});
+  }
+  std::mt19937_64 random(19);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-320, 300);
+  for (int i = 0; i < 20000; ++i)
+    values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+  for (int i = 0; i < 20000; ++i)
+    values.push_back(std::bit_cast<double>(random()));
+  return values;
+}
+
+} // namespace
+
+TEST(ProtocolText, NumbersAreFormattedAsPrintfFormatsThem) {
+  const char *const doubleFormats[] = {"%#10.4lg", "%#7.4lg", "%#12.4lg", "%10lg", "%#.4lg", "%lg",
+                                       "%.0g",     "%#.0g",   "%-12g",    "%.3e",  "%#.0e",  "%e",
+                                       "%.2f",     "%lf",     "%#.0f",    "%.17g", "%+.3g"};
+  for (const double value : DifficultValues())
+    for (const char *format : doubleFormats)
+      ASSERT_EQ(ByHand(format, value), FormatC(format, value)) << format << " of " << value;
+
+  const int integers[] = {0,
+                          7,
+                          -7,
+                          42,
+                          12345,
+                          -12345,
+                          123456,
+                          std::numeric_limits<int>::max(),
+                          std::numeric_limits<int>::min()};
+  for (const int value : integers)
+    for (const char *format : {"%5d", "%-3d", "%3d", "%d", "%02d", "%04d", "%-5i", "%05d"}) {
+      std::string text;
+      AppendF(text, format, value);
+      EXPECT_EQ(text, FormatC(format, value)) << format << " of " << value;
+    }
+
+  // Whole lines of the protocols, with texts, characters and percent signs.
+  std::string text;
+  AppendF(text, "%5d %#10.4lg %#10.4lg      %c %c %c   %10lg\n", 3, 2.5, -0.0, 'J', 'N', 'J', 1e-7);
+  AppendF(text, "%5d    %5d   %10s   %#10.4lg \n", 1, 2, "   Last   ", 1e5);
+  AppendF(text, "%5s|%-6s|%.3s|%7.7s|%ld|100%%\n", "Global", "ab", "abcdef", "Normalkraft", -9L);
+  EXPECT_EQ(
+      text,
+      FormatC("%5d %#10.4lg %#10.4lg      %c %c %c   %10lg\n", 3, 2.5, -0.0, 'J', 'N', 'J', 1e-7) +
+          FormatC("%5d    %5d   %10s   %#10.4lg \n", 1, 2, "   Last   ", 1e5) +
+          FormatC("%5s|%-6s|%.3s|%7.7s|%ld|100%%\n", "Global", "ab", "abcdef", "Normalkraft", -9L));
+  EXPECT_EQ(ByHand("%#10.4lg", 0.0), "     0.000");
 }

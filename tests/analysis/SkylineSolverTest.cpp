@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -195,4 +197,127 @@ TEST(SkylineSolver, ThreadsGiveTheSameFactorsAndStatus) {
   KMatrix singular(B.n);
   Fill(singular, B);
   EXPECT_EQ(LDLDecompose(singular, 4), kPivotTooSmall);
+}
+
+namespace {
+
+// Sum of a[m] b[m] in four partial sums by m modulo 4, the rest into the
+// first, as the factorisation forms its sums.
+double PlainDot(const double *a, const double *b, int count) {
+  double s[4] = {0.0, 0.0, 0.0, 0.0};
+  int m = 0;
+  for (; m + 4 <= count; m += 4)
+    for (int l = 0; l < 4; ++l)
+      s[l] += a[m + l] * b[m + l];
+  for (; m < count; ++m)
+    s[0] += a[m] * b[m];
+  return (s[0] + s[1]) + (s[2] + s[3]);
+}
+
+// The factorisation done plainly, one column after the other and one
+// element after the other: the reference the grouped, vectorised and
+// threaded one must match to the last bit.
+int PlainDecompose(KMatrix &K) {
+  auto top = [&](int c) { return c - K.Height(c) + 1; };
+  for (int j = 0; j < K.N(); ++j) {
+    double *g = K.Column(j);
+    for (int i = top(j) + 1; i < j; ++i)
+      g[j - i] -= PlainDot(K.Column(i) + 1, g + (j - i) + 1, i - std::max(top(i), top(j)));
+    const double diagonal = g[0];
+    for (int r = top(j); r < j; ++r) {
+      const double l = g[j - r] / K.Column(r)[0];
+      g[0] -= l * g[j - r];
+      g[j - r] = l;
+    }
+    if (!(std::fabs(g[0]) >= 1e-15) || std::fabs(g[0]) < 1e-9 * std::fabs(diagonal))
+      return kPivotTooSmall;
+  }
+  for (int j = 0; j < K.N(); ++j)
+    if (!(K.Column(j)[0] > 0.0))
+      return kNotPositive;
+  return kFactorised;
+}
+
+// A random symmetric matrix on a random skyline whose column tops wander as
+// those of a numbered frame do, shifted on its diagonal by shift times its
+// largest row sum: 0 gives a positive definite matrix, more an indefinite one.
+DenseSymmetric RandomSkyline(int n, int reach, double shift, std::uint32_t seed) {
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<double> value(-1.0, 1.0);
+  std::uniform_int_distribution<int> height(1, reach);
+  DenseSymmetric A{n, std::vector<double>(static_cast<std::size_t>(n) * n, 0.0)};
+  for (int c = 0; c < n; ++c)
+    for (int r = std::max(0, c - height(random) + 1); r < c; ++r)
+      if (random() % 4 != 0) // zeros inside the profile too
+        A(r, c) = A(c, r) = value(random);
+  double largest = 0.0;
+  for (int i = 0; i < n; ++i) {
+    double sum = 0.0;
+    for (int j = 0; j < n; ++j)
+      sum += std::fabs(A(i, j));
+    A(i, i) = sum + 0.5 + 0.5 * value(random);
+    largest = std::max(largest, A(i, i));
+  }
+  for (int i = 0; i < n; ++i)
+    A(i, i) -= shift * largest;
+  return A;
+}
+
+int NegativePivots(const KMatrix &K) {
+  int count = 0;
+  for (int i = 0; i < K.N(); ++i)
+    count += K.Column(i)[0] < 0.0;
+  return count;
+}
+
+} // namespace
+
+TEST(SkylineSolver, BlockedAndThreadedFactorisationMatchesThePlainOne) {
+  const struct {
+    int n, reach;
+    double shift;
+  } cases[] = {{5, 3, 0.0},    {9, 9, 0.0},     {61, 20, 0.0},  {400, 90, 0.0},
+               {403, 60, 0.3}, {250, 250, 0.6}, {120, 7, 0.45}, {700, 150, 0.2}};
+  std::uint32_t seed = 1;
+  for (const auto &c : cases) {
+    SCOPED_TRACE("n " + std::to_string(c.n) + ", shift " + std::to_string(c.shift));
+    const DenseSymmetric A = RandomSkyline(c.n, c.reach, c.shift, seed++);
+    KMatrix reference(c.n);
+    Fill(reference, A);
+    const int status = PlainDecompose(reference);
+    EXPECT_EQ(c.shift == 0.0, status == kFactorised);
+    for (int threads : {1, 3, 8}) {
+      KMatrix K(c.n);
+      Fill(K, A);
+      ASSERT_EQ(LDLDecompose(K, threads), status) << threads << " threads";
+      EXPECT_EQ(NegativePivots(K), NegativePivots(reference)) << threads << " threads";
+      for (std::int64_t e = 0; e < K.StoredCount(); ++e)
+        ASSERT_EQ(K.Values()[e], reference.Values()[e])
+            << "value " << e << ", " << threads << " threads";
+    }
+    if (status == kFactorised) { // and the factors solve the system
+      Vektor x(c.n);
+      std::vector<double> b(c.n);
+      for (int i = 0; i < c.n; ++i)
+        x(i, 0) = b[i] = std::cos(0.3 * i);
+      ForwardBackSubstitute(reference, x, 1.0);
+      EXPECT_LT(MaxResidual(A, x, b), 1e-10);
+    }
+  }
+
+  // A column emptied in the middle of a large threaded factorisation: status
+  // 1 whatever the thread count; a duplicated equation likewise.
+  DenseSymmetric singular = RandomSkyline(900, 120, 0.0, 77);
+  for (int j = 0; j < singular.n; ++j)
+    singular(450, j) = singular(j, 450) = 0.0;
+  DenseSymmetric repeated = RandomSkyline(900, 120, 0.0, 78);
+  for (int j = 0; j < repeated.n; ++j) // row 601 a copy of row 600
+    repeated(601, j) = repeated(j, 601) = repeated(600, j);
+  repeated(601, 601) = repeated(600, 600) = repeated(600, 601);
+  for (const DenseSymmetric *A : {&singular, &repeated})
+    for (int threads : {1, 4}) {
+      KMatrix K(A->n);
+      Fill(K, *A);
+      EXPECT_EQ(LDLDecompose(K, threads), kPivotTooSmall) << threads << " threads";
+    }
 }

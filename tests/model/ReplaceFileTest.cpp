@@ -1,38 +1,14 @@
 #include "model/ReplaceFile.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/NullDevice.h"
 #include "tests/support/TempFolder.h"
 
-#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// Lets no file of the process grow beyond limit bytes while it lives: a
-// write past it fails as on a full disk.
-class FileSizeLimit {
-public:
-  explicit FileSizeLimit(rlim_t limit) {
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = previous_;
-    lowered.rlim_cur = limit;
-    active_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  bool active() const { return active_; }
-
-private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
-  bool active_ = false;
-};
 
 struct stat Status(const std::string &file) {
   struct stat s {};
