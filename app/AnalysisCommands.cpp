@@ -1,16 +1,19 @@
 // The "&Berechnen" menu: the three analyses on the one analysis context.
-// They run inside the handler; the graph windows rebuild afterwards.
+// They run inside the handler, on what the input grids show; the graph
+// windows rebuild afterwards.
 #include "analysis/Drivers.h"
 #include "analysis/Solutions.h"
 #include "app/MainForm.h"
 
 void TMainForm::ThIOrdnung1Click() {
+  CommitInputEdits();
   KillResultsEditor();
   RunFirstOrder(Solutions);
   NotifyChildren(0);
 }
 
 void TMainForm::ThIIOrdnung1Click() {
+  CommitInputEdits();
   KillResultsEditor();
   RunSecondOrder(Solutions);
   NotifyChildren(0);
@@ -19,6 +22,7 @@ void TMainForm::ThIIOrdnung1Click() {
 // The buckling analysis tells the child windows itself when it ends.  Its
 // results replace those the results editor shows, so that editor goes too.
 void TMainForm::Knickuntersuchung1Click() {
+  CommitInputEdits();
   KillResultsEditor();
   RunBuckling(Solutions);
 }

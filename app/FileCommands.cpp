@@ -2,6 +2,7 @@
 // sides are twins that differ only in their tables, texts and dialogs.
 #include "app/MainForm.h"
 
+#include "app/InputForms.h"
 #include "model/ModelFiles.h"
 #include "model/TableLists.h"
 #include "platform/FileDialogs.h"
@@ -78,7 +79,9 @@ void TMainForm::Modified(FileKind kind) {
 
 // Asks whether to save the changes first.  False when the user cancelled or
 // the save he asked for did not happen: the caller must then keep everything.
+// What the grids still hold counts as a change.
 bool TMainForm::AskSave(FileKind kind) {
+  CommitInputEdits();
   if (!ChangedFlag(kind))
     return true;
   const FileSide &side = Side(kind);
@@ -160,6 +163,8 @@ void TMainForm::SetName(FileKind kind, const std::string &name) {
   FileName(kind) = name;
   QLabel *label = kind == FileKind::System ? StaticTextSystem : StaticTextLoad;
   label->setText(QString::fromStdString(Side(kind).namePrefix + StripPath(name)));
+  if (TInputForm *form = InputWindow(kind))
+    form->SetName(name);
 }
 
 // A confirmed dialog answers 1, whether or not the write then succeeds (a

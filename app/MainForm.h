@@ -6,6 +6,7 @@
 #include "app/MainUpcalls.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -22,6 +23,10 @@ class QPrinter;
 class QProcess;
 class QStatusBar;
 class QToolBar;
+class TInputForm;
+class TLoadInputForm;
+class TSystemInputForm;
+struct InputFault;
 class TGraphForm;
 
 class TMainForm : public QMainWindow {
@@ -66,6 +71,16 @@ public:
   int SaveLoadAs();
   void SetLoadName(const std::string &name);
 
+  // The input forms (InputCommands.cpp): made and shown on first request,
+  // null again once closed.  CommitInputEdits stores what is typed but not
+  // yet stored in their grids; ShowInputFault shows a check's fault at its
+  // cell, then its message.
+  TSystemInputForm *GetSystemInputForm();
+  TLoadInputForm *GetLoadInputForm();
+  void CommitInputEdits();
+  void ShowInputFault(const InputFault &fault);
+  QPointer<TSystemInputForm> SystemInputWindow;
+  QPointer<TLoadInputForm> LoadInputWindow;
   // A new graph window on the first tab of the current analysis kind.
   TGraphForm *NewGraphWindow();
 
@@ -134,6 +149,8 @@ public slots:
   void System2Click();
   void Belstung1Click();
   void FileOpenItemClick();
+  void System1Click();
+  void Belastung1Click();
   void ThIOrdnung1Click();
   void ThIIOrdnung1Click();
   void Knickuntersuchung1Click();
@@ -171,6 +188,7 @@ private:
   bool ChooseSaveName(FileKind kind);
   int Write(FileKind kind);
   void SetName(FileKind kind, const std::string &name);
+  TInputForm *InputWindow(FileKind kind) const;
 
   void CreateComponents();
   void CreateToolBar();

@@ -73,8 +73,10 @@ void TMainForm::CreateFileMenu() {
 
 void TMainForm::CreateOtherMenus() {
   QMenu *input = AddMenu(menuBar(), "Eingabe1", "&Eingabe");
-  System1 = AddItem(input, "System1", "System", "", QKeySequence(Qt::CTRL | Qt::Key_S));
-  Belastung1 = AddItem(input, "Belastung1", "Belastung", "", QKeySequence(Qt::CTRL | Qt::Key_B));
+  System1 = AddItem(input, "System1", "System", "", QKeySequence(Qt::CTRL | Qt::Key_S),
+                    &TMainForm::System1Click);
+  Belastung1 = AddItem(input, "Belastung1", "Belastung", "", QKeySequence(Qt::CTRL | Qt::Key_B),
+                       &TMainForm::Belastung1Click);
   QMenu *solve = AddMenu(menuBar(), "Berechnen1", "&Berechnen");
   ThIOrdnung1 =
       AddItem(solve, "ThIOrdnung1", "Th.I.Ordnung", "", Qt::Key_F9, &TMainForm::ThIOrdnung1Click);

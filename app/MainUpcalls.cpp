@@ -35,10 +35,8 @@ MessageAnswer TMainUpcalls::ShowMessage(const std::string &caption, const std::s
   }
 }
 
-// The input forms that show the faulty cell are not part of the program yet;
-// the message tells where the fault lies.
 void TMainUpcalls::ShowInputFault(const InputFault &fault) {
-  MessageBox(fault.message, "Eingabefehler", MsgButtons::Ok, MsgIcon::Warning);
+  Form.ShowInputFault(fault);
 }
 
 void TMainUpcalls::SetResultCaption(const std::string &text) {

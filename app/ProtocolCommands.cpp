@@ -29,6 +29,7 @@ std::optional<std::string> ResultsProtocolText(const TMainForm &form) {
 }
 
 void TMainForm::Eingabeprotocoll1Click() {
+  CommitInputEdits();
   std::string text;
   PrintInput(text, HeaderOf(*this));
   const std::string name = WriteTempProtocol(TempFiles, text);
@@ -37,6 +38,7 @@ void TMainForm::Eingabeprotocoll1Click() {
 }
 
 void TMainForm::Ergebnisse1Click() {
+  CommitInputEdits();
   const std::optional<std::string> text = ResultsProtocolText(*this);
   if (!text)
     return;

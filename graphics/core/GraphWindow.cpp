@@ -3,6 +3,7 @@
 
 #include "analysis/ResultSets.h"
 #include "analysis/Solutions.h"
+#include "graphics/core/DeformationLoadDrawing.h"
 #include "graphics/core/LoadDrawing.h"
 #include "graphics/core/ResultDrawing.h"
 #include "graphics/core/StructureDrawing.h"
@@ -134,9 +135,13 @@ void GraphWindow::Draw(float L) {
       DrawSupports(*this, L, Display);
     DrawNodes(*this, L, Display, Layers);
   }
-  // The loads of the load case, all kinds in one call.
-  if (Layer(kLayerLoads))
+  // The forces of the load case, then the loads that are not forces.
+  if (Layer(kLayerLoads)) {
     DrawLoads(*this, L, Display, Layers);
+    DrawImposedDisplacements(*this, L, Display, Layers);
+    DrawTemperatureLoads(*this, L, Display, Layers);
+    DrawPreDeformations(*this, L, Display, Layers);
+  }
   if (!Solutions.ResultsPresent)
     return;
   if (Layer(kLayerReactions))

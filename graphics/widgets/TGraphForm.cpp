@@ -310,10 +310,18 @@ void TGraphForm::CSpinEdit6Change(int value) {
 // The focus left the window for another one (a menu or popup does not
 // count): the next rebuild fits the view to the drawing.
 void TGraphForm::FocusChanged(QWidget *old, QWidget *now) {
-  if (old == nullptr || !isAncestorOf(old) || QApplication::activePopupWidget())
+  if (!WithinWindow(old) || QApplication::activePopupWidget())
     return;
-  if (now == nullptr || !isAncestorOf(now))
+  if (!WithinWindow(now))
     Window->FocusLost();
+}
+
+// The window's own MDI frame counts as the window: a click into the window
+// while a spin edit has the focus passes the focus through the frame and
+// back, which must not refit a zoomed view.
+bool TGraphForm::WithinWindow(const QWidget *widget) const {
+  const QWidget *frame = parentWidget() ? parentWidget() : this;
+  return widget != nullptr && (widget == frame || frame->isAncestorOf(widget));
 }
 
 bool TGraphForm::event(QEvent *event) {
@@ -432,6 +440,9 @@ void TGraphForm::ShowTabs() {
   for (int i = 0; i < Window->TabCount(); ++i)
     TabControl2->addTab(QString::fromUtf8(Window->TabEntry(i).name));
   TabControl2->setCurrentIndex(Window->TabIndex);
+  // A tab bar that is not shown yet does not tell the layout that it grew
+  // from no tabs to some; the window would open without its tabs.
+  TabControl2->updateGeometry();
 }
 
 void TGraphForm::ShowLoadButton(bool down) {

@@ -79,6 +79,7 @@ private:
   void CSpinEdit5Change(int value);
   void CSpinEdit6Change(int value);
   void FocusChanged(QWidget *old, QWidget *now);
+  bool WithinWindow(const QWidget *widget) const;
   // The messages of the graphics printout; any other message is left alone.
   void PrintMessage(const UserMessageEvent &message);
 

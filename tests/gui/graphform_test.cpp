@@ -93,6 +93,10 @@ void GraphFormTest::grafikOpensTheFirstViewWithItsButtons() {
   QCOMPARE(graph.State().KeepView, 1);
   QCOMPARE(graph.CSpinEdit4->value(), 11);
   QCOMPARE(graph.parentWidget()->size(), QSize(766, 496));
+  // Shown, the window has room for its tabs, built before it was shown.
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&graph));
+  QCOMPARE(graph.TabControl2->height(), graph.TabControl2->sizeHint().height());
 
   // Beam numbers rebuild the list; a double click on the evaluation points
   // gives 10.
@@ -241,6 +245,9 @@ void GraphFormTest::modeButtonsMouseGesturesAndFocusLoss() {
   QApplication::setActiveWindow(&form);
   graph->CSpinEdit1->setFocus();
   QTRY_VERIFY(graph->CSpinEdit1->hasFocus());
+  // A click on a layer button of the window keeps the view.
+  QTest::mouseClick(graph->ToolButton6, Qt::LeftButton);
+  QCOMPARE(state.KeepView, 1);
   QLineEdit elsewhere;
   form.MdiArea->addSubWindow(&elsewhere)->show();
   elsewhere.setFocus();
