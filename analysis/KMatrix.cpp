@@ -1,12 +1,12 @@
 #include "analysis/KMatrix.h"
 
+#include "model/HugePages.h"
 #include "model/Message.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
-#include <sys/mman.h>
 
 KMatrix::KMatrix(std::int32_t n) : n(n) {
   address = new (std::nothrow) std::int64_t[static_cast<std::size_t>(n) + 1]();
@@ -33,26 +33,6 @@ void KMatrix::FinishProfile() {
   bandwidth = static_cast<std::int32_t>(widest);
   Allocate();
 }
-
-namespace {
-
-// Asks the system to back a large block with huge pages: the assembly then
-// meets one page fault per 2 MB instead of one per 4 KB.  Only whole huge
-// pages inside the block are concerned; the request may be ignored.
-void PreferHugePages(void *block, std::size_t bytes) {
-#ifdef MADV_HUGEPAGE
-  constexpr std::uintptr_t kHuge = std::uintptr_t{2} << 20;
-  const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(block) + kHuge - 1) & ~(kHuge - 1);
-  const std::uintptr_t last = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(kHuge - 1);
-  if (last > first)
-    madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
-#else
-  (void)block;
-  (void)bytes;
-#endif
-}
-
-} // namespace
 
 // calloc hands out pages the system zeroes when they are first touched, so a
 // large profile is not written once more just to clear it.
@@ -82,9 +62,4 @@ bool KMatrix::IsStored(std::int32_t r, std::int32_t c) const {
   const std::int32_t m = std::max(r, c);
   const std::int32_t d = r < c ? c - r : r - c;
   return d < Height(m);
-}
-
-double &KMatrix::At(std::int32_t r, std::int32_t c) {
-  const std::int32_t m = std::max(r, c);
-  return Column(m)[r < c ? c - r : r - c];
 }

@@ -23,7 +23,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <system_error>
@@ -318,16 +317,14 @@ double FactorisationWork(const KMatrix &K) {
   return work;
 }
 
-// Half the cores, and no more than are idle by the load average of the last
-// minute: a thread that has to share its core with other programs holds up
-// every thread waiting for its columns.
+// Half the cores (hyperthreads share a core's arithmetic units), at most
+// kMaxThreads.  The same count every time, whatever else the machine runs:
+// a choice by the load average counted this program's own threads of the
+// factorisation before, and shrank the count in the middle of a buckling
+// search on an otherwise idle machine.  The results do not depend on it.
 int FactorisationThreads() {
   const int cores = static_cast<int>(std::thread::hardware_concurrency());
-  int threads = cores / 2;
-  double load = 0.0;
-  if (getloadavg(&load, 1) == 1)
-    threads = std::min(threads, cores - static_cast<int>(std::ceil(load)));
-  return std::clamp(threads, 1, kMaxThreads);
+  return std::clamp(cores / 2, 1, kMaxThreads);
 }
 
 } // namespace

@@ -169,7 +169,11 @@ bool RoundedScaled(double value, int precision, Decimal &decimal, bool &carried)
                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   constexpr int kLargest = 22;
   const double magnitude = std::fabs(value);
-  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  // The binary exponent gives the decimal one, or one less (the loop below
+  // corrects that), without a logarithm: 2^(e - 1) <= magnitude < 2^e.
+  int binary = 0;
+  std::frexp(magnitude, &binary);
+  int exponent = static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
   for (int attempt = 0; attempt < 2; ++attempt) {
     const int shift = precision - 1 - exponent;
     if (shift > kLargest || shift < -kLargest)
@@ -205,12 +209,13 @@ bool RoundedScaled(double value, int precision, Decimal &decimal, bool &carried)
 
 // %g of a normal value (not zero, subnormal, infinite or NaN) with a
 // precision of 1 .. kFastDigits, from its digits rounded by RoundedScaled,
-// into out.  False where those cannot decide.
-bool GeneralFromScaled(double value, const Spec &spec, int precision, std::string &out) {
+// into out (room for 16 characters); returns the end.  nullptr where those
+// cannot decide.
+char *GeneralFromScaled(double value, const Spec &spec, int precision, char *out) {
   Decimal d;
   bool carried = false;
   if (!RoundedScaled(value, precision, d, carried))
-    return false;
+    return nullptr;
   // The digits printed: all precision of them in the alternate form (but as
   // CarriedIntoExponent describes after a carry into 10^precision), else
   // without trailing zeros.
@@ -221,32 +226,33 @@ bool GeneralFromScaled(double value, const Spec &spec, int precision, std::strin
   while ((!spec.alternate || quirk) && shown > 1 && d.digits[shown - 1] == '0')
     --shown;
   if (std::signbit(value))
-    out += '-';
+    *out++ = '-';
   if (d.exponent < -4 || d.exponent >= precision) {
-    out += d.digits[0];
+    *out++ = d.digits[0];
     if (shown > 1 || spec.alternate)
-      out += '.';
-    out.append(d.digits + 1, static_cast<std::size_t>(shown - 1));
+      *out++ = '.';
+    out = std::copy(d.digits + 1, d.digits + shown, out);
     const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent;
-    out += d.exponent < 0 ? "e-" : "e+";
+    *out++ = 'e';
+    *out++ = d.exponent < 0 ? '-' : '+';
     if (magnitude < 10)
-      out += '0';
-    char exponent[4];
-    out.append(exponent, std::to_chars(exponent, exponent + 4, magnitude).ptr);
+      *out++ = '0';
+    out = std::to_chars(out, out + 4, magnitude).ptr;
   } else if (d.exponent < 0) {
-    out += "0.";
-    out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    out.append(d.digits, static_cast<std::size_t>(shown));
+    *out++ = '0';
+    *out++ = '.';
+    out = std::fill_n(out, -d.exponent - 1, '0');
+    out = std::copy(d.digits, d.digits + shown, out);
   } else {
     const int whole = d.exponent + 1;
     for (int k = 0; k < whole; ++k)
-      out += k < shown ? d.digits[k] : '0';
+      *out++ = k < shown ? d.digits[k] : '0';
     if (shown > whole || spec.alternate)
-      out += '.';
+      *out++ = '.';
     if (shown > whole)
-      out.append(d.digits + whole, static_cast<std::size_t>(shown - whole));
+      out = std::copy(d.digits + whole, d.digits + shown, out);
   }
-  return true;
+  return out;
 }
 
 // False when the number does not fit the buffer (not with the limits above).
@@ -262,9 +268,9 @@ bool AppendDouble(std::string &text, double value, const Spec &spec) {
   else if (precision == 0)
     precision = 1; // %g counts significant digits, at least one
   if (spec.conversion == 'g' && precision <= kFastDigits && std::isnormal(value)) {
-    std::string fast;
-    if (GeneralFromScaled(value, spec, precision, fast)) {
-      Pad(text, fast, spec);
+    if (const char *end = GeneralFromScaled(value, spec, precision, number.data())) {
+      Pad(text, std::string_view(number.data(), static_cast<std::size_t>(end - number.data())),
+          spec);
       return true;
     }
   }
@@ -342,4 +348,14 @@ void AppendFormatted(std::string &text, const char *format, va_list args) {
     return;
   text.resize(start);
   text += VFormatC(format, args);
+}
+
+void AppendAlternateG(std::string &text, double value, int width, int precision) {
+  Spec spec;
+  spec.alternate = true;
+  spec.isLong = true;
+  spec.width = std::clamp(width, 0, kLargestWidth);
+  spec.precision = std::clamp(precision, 0, kLargestPrecision);
+  spec.conversion = 'g';
+  AppendDouble(text, value, spec);
 }

@@ -17,3 +17,8 @@
 
 // Appends the formatted text to text.
 void AppendFormatted(std::string &text, const char *format, va_list args);
+
+// Appends value as "%#<width>.<precision>lg" does, the form of the
+// protocols' number columns, without reading a format.  A width beyond 1000
+// or a precision beyond 100 is cut to it.
+void AppendAlternateG(std::string &text, double value, int width, int precision);

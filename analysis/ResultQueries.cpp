@@ -93,16 +93,22 @@ BeamExtremesResult BeamExtremes(int beamRow, int kind) {
   r.min.value = kLargest;
   for (std::int32_t i = Beams.At(beamRow).firstElement; i >= 0;) {
     const SolElement &element = Solutions.Elements.At(i);
+    double values[101];
+    InternalForceAtHundredths(element, kind, values);
     for (int step = 0; step <= 100; ++step) {
-      const double t = step * 0.01, v = InternalForceAt(element, t, kind);
-      const BeamExtreme here{Interpolate(element.x0, element.x1, t), v, &element, t};
+      const double t = step * 0.01, v = values[step];
       if (v < r.min.value)
-        r.min = here;
+        r.min = {0.0, v, &element, t};
       if (v > r.max.value)
-        r.max = here;
+        r.max = {0.0, v, &element, t};
     }
     i = element.next;
   }
+  // The beam positions of the two samples only, not of every one.
+  for (BeamExtreme *extreme : {&r.max, &r.min})
+    if (extreme->element != nullptr)
+      extreme->position =
+          Interpolate(extreme->element->x0, extreme->element->x1, extreme->localPosition);
   return r;
 }
 

@@ -1,5 +1,6 @@
 #include "analysis/ResultsProtocol.h"
 
+#include "analysis/ProtocolFormat.h"
 #include "analysis/ResultQueries.h"
 #include "analysis/ResultSets.h"
 #include "analysis/RowsInUse.h"
@@ -8,6 +9,7 @@
 #include "analysis/ValuesAlongBeam.h"
 #include "model/Commonfkc.h"
 #include "model/GeometryQueries.h"
+#include "model/HugePages.h"
 #include "model/SystemTables.h"
 
 #include <algorithm>
@@ -59,9 +61,14 @@ void NodeTable(std::string &text, const char *title, const char *columns,
   ForRowsInUse(Nodes, [&](int row, const NodeRecord &node) {
     const int number = row + 1;
     const std::int32_t e = node.modelNode;
-    if (HasNodeEntry(e) && take(node))
-      AppendF(text, "%5d %#10.4lg %#10.4lg %#10.4lg\n", number, value(e, 0), value(e, 1),
-              value(e, 2));
+    if (!HasNodeEntry(e) || !take(node))
+      return;
+    AppendF(text, "%5d", number);
+    for (int k = 0; k < 3; ++k) {
+      text += ' ';
+      AppendAlternateG(text, value(e, k), 10, 4);
+    }
+    text += '\n';
   });
 }
 
@@ -88,8 +95,13 @@ void BeamDisplacements(std::string &text) {
     for (int i = 1; i < n; ++i) {
       const double p = static_cast<double>(i) / n;
       const ElementPoint at = AtBeamPosition(number, p);
-      AppendF(text, "%#10.4lg %#10.4lg %#10.4lg\n", p, DisplacementComponent(at.element, 0, at.u),
-              DisplacementComponent(at.element, 1, at.u));
+      const Point2D d = DisplacementAt(at.element, at.u);
+      AppendAlternateG(text, p, 10, 4);
+      text += ' ';
+      AppendAlternateG(text, d.x, 10, 4);
+      text += ' ';
+      AppendAlternateG(text, d.y, 10, 4);
+      text += '\n';
     }
   });
 }
@@ -100,10 +112,11 @@ void ExtremeLine(std::string &text, const char *label, const char *name, double 
                  const std::vector<double> &values) {
   text += label;
   AppendColumn(text, name, 7, 7);
-  AppendF(text, "  %#10.4lg", position);
+  text += "  ";
+  AppendAlternateG(text, position, 10, 4);
   for (double value : values)
-    AppendF(text, "%#12.4lg", value);
-  text += "\n";
+    AppendAlternateG(text, value, 12, 4);
+  text += '\n';
 }
 
 void BeamExtremeForces(std::string &text, const Forces &forces) {
@@ -142,11 +155,13 @@ void ForceBlock(std::string &text, int beam, int m, const Forces &forces, int fi
   text += "\n";
   for (int c = 0; c <= m; ++c) {
     const double p = static_cast<double>(c) / m;
-    AppendF(text, "%#7.4lg", p);
+    AppendAlternateG(text, p, 7, 4);
     const ElementPoint at = AtBeamPosition(beam, p);
-    for (int f = first; f < last; ++f)
-      AppendF(text, " %#10.4lg", InternalForceAt(at.element, at.u, forces.kinds[f]));
-    text += "\n";
+    for (int f = first; f < last; ++f) {
+      text += ' ';
+      AppendAlternateG(text, InternalForceAt(at.element, at.u, forces.kinds[f]), 10, 4);
+    }
+    text += '\n';
   }
 }
 
@@ -203,12 +218,32 @@ void HingeDisplacements(std::string &text) {
   });
 }
 
+// A bound, near enough, on the bytes PrintResults appends, so that the text
+// is reserved once: a protocol of many megabytes would otherwise be copied
+// to new memory each time it doubles.  Lines are counted at their widest
+// (a number of %#10.4lg takes at most 11 characters, one of %#12.4lg 12).
+std::size_t ProtocolSizeBound(const Forces &forces) {
+  const std::size_t count = static_cast<std::size_t>(forces.Count());
+  const std::size_t blocks = count / 7 + 1;
+  std::size_t bytes = 4096 + static_cast<std::size_t>(2 * Nodes.Count() + Hinges.Count()) * 48;
+  ForRowsInUse(Beams, [&](int, const BeamRecord &beam) {
+    const auto points = static_cast<std::size_t>(IMax(OutputIntervals(beam), 1)) + 1;
+    bytes += 400 + points * 36;                                            // displacements
+    bytes += 40 + count * (13 + 2 * (30 + 13 * count) + 1);                // extremes
+    bytes += blocks * (100 + 11 * 7) + points * (blocks * 9 + count * 12); // forces
+  });
+  return bytes;
+}
+
 } // namespace
 
 bool PrintResults(std::string &text, const ProtocolHeader &header) {
   if (!Solutions.ResultsPresent)
     return false;
   const Forces forces = ForcesOf(ResultDescriptor(Solutions));
+  const std::size_t start = text.size();
+  text.reserve(start + ProtocolSizeBound(forces));
+  PreferHugePages(text.data() + start, text.capacity() - start);
   text += "Kelmor - Ausdruck der Ergebnisse\n\n";
   PrintPageHeader(text, header);
   text += "Ergebnisse: " + ResultCaption(Solutions) + "\n\n";

@@ -113,6 +113,11 @@ double InternalForceAt(const SolElement &e, double x, int kind) {
   return HomogeneousForceAt(e, x, kind) + ParticularForceAt(e, x, kind);
 }
 
+void InternalForceAtHundredths(const SolElement &e, int kind, double *values) {
+  for (int step = 0; step <= 100; ++step)
+    values[step] = InternalForceAt(e, step * 0.01, kind);
+}
+
 Point2D EndDisplacementPart(const SolElement &e, double x) {
   Point2D d = InterpolatePoint(NodeDisplacement(e.Node(0)), NodeDisplacement(e.Node(1)), x);
   const double y = 1.0 - x, L = e.L, k = e.k;
@@ -167,11 +172,6 @@ Point2D DisplacementAt(const SolElement &e, double x) {
   if (Solutions.AnalysisFlags & kBuckling)
     return d;
   return VecAdd(d, LoadDisplacementPart(e, x));
-}
-
-double DisplacementComponent(const SolElement &e, int component, double x) {
-  const Point2D d = DisplacementAt(e, x);
-  return component == 0 ? d.x : component == 1 ? d.y : 0.0;
 }
 
 Point2D DisplacedPointAt(const SolElement &e, double x, double scale) {

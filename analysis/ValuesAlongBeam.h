@@ -21,6 +21,9 @@ void PrepareValuesAlongBeam(SolElement &element);
 double HomogeneousForceAt(const SolElement &element, double x, int kind);
 double ParticularForceAt(const SolElement &element, double x, int kind);
 double InternalForceAt(const SolElement &element, double x, int kind);
+// InternalForceAt at the 101 points x = step * 0.01, step = 0 .. 100, into
+// values[step]: the same values, without a call per point.
+void InternalForceAtHundredths(const SolElement &element, int kind, double *values);
 
 // Displacement from the end displacements and the end moments.
 Point2D EndDisplacementPart(const SolElement &element, double x);
@@ -28,7 +31,5 @@ Point2D EndDisplacementPart(const SolElement &element, double x);
 Point2D LoadDisplacementPart(const SolElement &element, double x);
 // The sum of both; a buckling shape has no load part.
 Point2D DisplacementAt(const SolElement &element, double x);
-// Component 0 (x) or 1 (z) of DisplacementAt, 0 for any other.
-double DisplacementComponent(const SolElement &element, int component, double x);
 // The point at x on the chord plus scale times the displacement there.
 Point2D DisplacedPointAt(const SolElement &element, double x, double scale);

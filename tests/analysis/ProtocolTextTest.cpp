@@ -1,4 +1,5 @@
 #include "analysis/ProtocolText.h"
+#include "analysis/ProtocolFormat.h"
 #include "model/CLocale.h"
 #include "model/Codepage1252.h"
 
@@ -104,9 +105,20 @@ TEST(ProtocolText, NumbersAreFormattedAsPrintfFormatsThem) {
   const char *const doubleFormats[] = {"%#10.4lg", "%#7.4lg", "%#12.4lg", "%10lg", "%#.4lg", "%lg",
                                        "%.0g",     "%#.0g",   "%-12g",    "%.3e",  "%#.0e",  "%e",
                                        "%.2f",     "%lf",     "%#.0f",    "%.17g", "%+.3g"};
-  for (const double value : DifficultValues())
+  // The protocols' number columns, also without reading a format.
+  const struct {
+    const char *format;
+    int width;
+  } columns[] = {{"%#10.4lg", 10}, {"%#7.4lg", 7}, {"%#12.4lg", 12}};
+  for (const double value : DifficultValues()) {
     for (const char *format : doubleFormats)
       ASSERT_EQ(ByHand(format, value), FormatC(format, value)) << format << " of " << value;
+    for (const auto &column : columns) {
+      std::string text = "|";
+      AppendAlternateG(text, value, column.width, 4);
+      ASSERT_EQ(text, "|" + FormatC(column.format, value)) << column.format << " of " << value;
+    }
+  }
 
   const int integers[] = {0,
                           7,
