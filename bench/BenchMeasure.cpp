@@ -49,3 +49,10 @@ std::string Describe(const char *label, const PhaseFigures &figures) {
                  figures.peakKb / 1024.0, figures.peakIsExact ? "" : " (process peak)",
                  figures.retainedKb / 1024.0);
 }
+
+std::string LoadAverage() {
+  std::ifstream file("/proc/loadavg");
+  std::string one, five, fifteen;
+  file >> one >> five >> fifteen;
+  return one + " " + five + " " + fifteen;
+}

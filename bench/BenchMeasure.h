@@ -27,3 +27,7 @@ private:
 
 // "  label: 1.234 s, peak +12.3 MB, kept +4.5 MB"
 std::string Describe(const char *label, const PhaseFigures &figures);
+
+// The machine's load averages over 1, 5 and 15 minutes, as /proc/loadavg
+// gives them ("" when it cannot be read).
+std::string LoadAverage();

@@ -1,9 +1,11 @@
 #include "bench/FrameGenerator.h"
 
+#include "model/CLocale.h"
 #include "model/LoadLists.h"
 #include "model/SystemTables.h"
 #include "model/TableLists.h"
 
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -105,4 +107,13 @@ FrameSize GenerateFrame(const FrameSpec &spec) {
   for (InputContainer *table : AllInputTables())
     table->Refresh();
   return size;
+}
+
+FrameSpec FrameSpecFromArguments(int argc, char **argv) {
+  FrameSpec spec;
+  if (argc > 1)
+    spec.storeys = std::max(1, static_cast<int>(AtolC(argv[1])));
+  if (argc > 2)
+    spec.bays = std::max(1, static_cast<int>(AtolC(argv[2])));
+  return spec;
 }

@@ -28,3 +28,7 @@ struct FrameSize {
 // Node number level x (bays + 1) + column + 1, level 0 at the feet; beams:
 // the columns storey by storey, then the girders.
 FrameSize GenerateFrame(const FrameSpec &spec);
+
+// The default frame with storeys from argv[1] and bays from argv[2] where
+// given (at least 1 each).
+FrameSpec FrameSpecFromArguments(int argc, char **argv);

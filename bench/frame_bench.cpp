@@ -82,11 +82,7 @@ int PrepareModel(int mode) {
 } // namespace
 
 int main(int argc, char **argv) {
-  FrameSpec spec;
-  if (argc > 1)
-    spec.storeys = std::max(1, static_cast<int>(AtolC(argv[1])));
-  if (argc > 2)
-    spec.bays = std::max(1, static_cast<int>(AtolC(argv[2])));
+  const FrameSpec spec = FrameSpecFromArguments(argc, argv);
   PhaseMeter generate;
   const FrameSize size = GenerateFrame(spec);
   std::printf("Frame %d storeys x %d bays: %d nodes, %d beams, %d hinges, %d point loads, "

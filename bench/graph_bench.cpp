@@ -6,6 +6,7 @@
 #include "analysis/Drivers.h"
 #include "analysis/Solutions.h"
 #include "analysis/SolveStep.h"
+#include "bench/BenchMeasure.h"
 #include "bench/FrameGenerator.h"
 #include "graphics/core/GraphWindow.h"
 #include "graphics/widgets/BatchedPainterCanvas.h"
@@ -18,7 +19,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,13 +41,6 @@ double MedianMilliseconds(const std::function<void()> &work, const std::function
   }
   std::sort(times.begin(), times.end());
   return 0.5 * (times[kRuns / 2 - 1] + times[kRuns / 2]);
-}
-
-std::string LoadAverage() {
-  std::ifstream file("/proc/loadavg");
-  std::string one, five, fifteen;
-  file >> one >> five >> fifteen;
-  return one + " " + five + " " + fifteen;
 }
 
 // A canvas that draws nothing: the replay's own share of the time.
@@ -112,11 +105,7 @@ void Measure(GraphWindow &window, const char *label) {
 } // namespace
 
 int main(int argc, char **argv) {
-  FrameSpec spec;
-  if (argc > 1)
-    spec.storeys = std::max(1, std::atoi(argv[1]));
-  if (argc > 2)
-    spec.bays = std::max(1, std::atoi(argv[2]));
+  const FrameSpec spec = FrameSpecFromArguments(argc, argv);
   const FrameSize size = GenerateFrame(spec);
   std::printf("frame %d x %d: %d nodes, %d beams; load average %s\n", spec.storeys, spec.bays,
               size.nodes, size.beams, LoadAverage().c_str());

@@ -3,6 +3,7 @@
 // row over every beam, written once as 1 .. the beam count and once as
 // 1 .. 2,000,000,000.  Figures are medians of 10 runs; no analysis is run.
 // Usage: load_bench [storeys [bays]]   (default 100 x 100)
+#include "bench/BenchMeasure.h"
 #include "bench/FrameGenerator.h"
 #include "graphics/core/GraphWindow.h"
 #include "model/LoadLists.h"
@@ -12,7 +13,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -38,21 +38,10 @@ void Report(GraphWindow &window, const char *label) {
   std::printf("  %-52s %9.2f ms, %8d records\n", label, ms, window.Display.RecordCount());
 }
 
-std::string LoadAverage() {
-  std::ifstream file("/proc/loadavg");
-  std::string one, five, fifteen;
-  file >> one >> five >> fifteen;
-  return one + " " + five + " " + fifteen;
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
-  FrameSpec spec;
-  if (argc > 1)
-    spec.storeys = std::max(1, std::atoi(argv[1]));
-  if (argc > 2)
-    spec.bays = std::max(1, std::atoi(argv[2]));
+  const FrameSpec spec = FrameSpecFromArguments(argc, argv);
   const FrameSize size = GenerateFrame(spec);
   std::printf("frame %d x %d: %d nodes, %d beams, %d distributed and %d point loads; "
               "load average %s\n",
