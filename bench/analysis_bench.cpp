@@ -5,9 +5,9 @@
 //        (default 100 x 100 and 30 x 30)
 // The protocols go to a temporary file in TMPDIR (or the system's temporary
 // folder) and are removed; when KELMOR_BENCH_PROTOCOLS names a folder, they
-// are kept there instead as first-order.txt and buckling.txt, with the
-// header's time at zero, so that two builds' protocols can be compared
-// byte for byte.
+// are kept there instead as first-order.txt, second-order.txt and
+// buckling.txt, with the header's time at zero, so that two builds'
+// protocols can be compared byte for byte.
 #include "analysis/Drivers.h"
 #include "analysis/FGTab.h"
 #include "analysis/ResultsProtocol.h"
@@ -149,9 +149,11 @@ void LargeFrame(const FrameSpec &spec, StatusLog &log) {
   PhaseMeter next;
   const int nextResult = NextIteration(Solutions);
   std::puts(Describe("one further iteration", next.Stop()).c_str());
-  if (nextResult == kSolved)
-    std::printf("  convergence value %.3e\n", Solutions.ConvergenceValue);
+  if (nextResult != kSolved)
+    return;
+  std::printf("  convergence value %.3e\n", Solutions.ConvergenceValue);
   PrintStages(log);
+  TimeProtocol("second-order.txt");
 }
 
 void BucklingFrame(const FrameSpec &spec, StatusLog &log) {

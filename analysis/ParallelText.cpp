@@ -1,0 +1,99 @@
+#include "analysis/ParallelText.h"
+
+#include "model/HugePages.h"
+
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+constexpr int kMaxThreads = 8;
+// Ranges per thread: a thread slowed by other work on the machine leaves its
+// later ranges to the others.
+constexpr int kRangesPerThread = 4;
+// Below this many pieces a range is not worth sharing.
+constexpr int kPiecesPerRange = 16;
+
+} // namespace
+
+int TextThreads() {
+  const int cores = static_cast<int>(std::thread::hardware_concurrency());
+  return std::clamp(cores / 2, 1, kMaxThreads);
+}
+
+ParallelText::ParallelText(int threads, std::size_t bytes) : threads(std::max(threads, 1)) {
+  if (this->threads == 1)
+    return;
+  buffers.resize(static_cast<std::size_t>(this->threads));
+  for (std::string &buffer : buffers) {
+    buffer.reserve(bytes / static_cast<std::size_t>(this->threads) + 4096);
+    PreferHugePages(buffer.data(), buffer.capacity());
+  }
+}
+
+void ParallelText::Append(std::string &text, int count, const AppendRange &appendRange) {
+  const int rangeCount = std::min(threads * kRangesPerThread, count / kPiecesPerRange);
+  if (threads <= 1 || rangeCount <= 1) {
+    appendRange(text, 0, count);
+    return;
+  }
+  ranges.assign(static_cast<std::size_t>(rangeCount), Range{});
+  for (int r = 0; r < rangeCount; ++r) {
+    ranges[r].first = static_cast<int>(static_cast<long long>(count) * r / rangeCount);
+    ranges[r].last = static_cast<int>(static_cast<long long>(count) * (r + 1) / rangeCount);
+  }
+  next = 0;
+  std::vector<std::thread> helpers;
+  helpers.reserve(static_cast<std::size_t>(threads));
+  for (int t = 1; t < std::min(threads, rangeCount); ++t) {
+    try {
+      helpers.emplace_back([this, t, &appendRange] { Work(t, appendRange); });
+    } catch (const std::system_error &) {
+      break;
+    }
+  }
+  Work(0, appendRange);
+  for (std::thread &helper : helpers)
+    helper.join();
+  AppendRanges(text);
+}
+
+void ParallelText::Work(int buffer, const AppendRange &appendRange) {
+  // Formatted in a string of this thread's own stack: the buffers' headers
+  // share cache lines, and every append writes the length.
+  std::string part = std::move(buffers[static_cast<std::size_t>(buffer)]);
+  part.clear();
+  for (;;) {
+    const std::size_t r =
+        std::atomic_ref<std::size_t>(next).fetch_add(1, std::memory_order_relaxed);
+    if (r >= ranges.size())
+      break;
+    Range &range = ranges[r];
+    range.buffer = buffer;
+    range.start = part.size();
+    try {
+      appendRange(part, range.first, range.last);
+    } catch (...) {
+      range.failure = std::current_exception();
+    }
+    range.end = part.size();
+  }
+  buffers[static_cast<std::size_t>(buffer)] = std::move(part);
+}
+
+// Appends the ranges in order up to and including the first that failed,
+// whose exception is then raised again.
+void ParallelText::AppendRanges(std::string &text) {
+  std::size_t bytes = 0;
+  for (const Range &range : ranges)
+    bytes += range.end - range.start;
+  text.reserve(text.size() + bytes);
+  for (const Range &range : ranges) {
+    text.append(buffers[static_cast<std::size_t>(range.buffer)], range.start,
+                range.end - range.start);
+    if (range.failure)
+      std::rethrow_exception(range.failure);
+  }
+}
