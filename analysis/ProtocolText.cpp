@@ -2,6 +2,7 @@
 
 #include "analysis/ProtocolFormat.h"
 #include "model/Codepage1252.h"
+#include "model/HugePages.h"
 #include "model/ReplaceFile.h"
 
 #include <cstdarg>
@@ -59,5 +60,11 @@ void AppendColumn(std::string &text, std::string_view value, int width, int maxC
 }
 
 bool WriteProtocolFile(const std::string &path, std::string_view text) {
-  return ReplaceFile(path, Utf8ToCp1252(text));
+  // Reserved on huge pages: the page faults of a fresh block of many
+  // megabytes would take longer than the conversion itself.
+  std::string bytes;
+  bytes.reserve(text.size());
+  PreferHugePages(bytes.data(), bytes.capacity());
+  AppendUtf8AsCp1252(bytes, text);
+  return ReplaceFile(path, bytes);
 }

@@ -11,6 +11,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Encodes UTF-8 into 1252.  A character without a 1252 code, and a byte that
 // is not valid UTF-8, is written as '?'.
 std::string Utf8ToCp1252(std::string_view text);
+// The same appended to out, which is first reserved for the longest result
+// (as many bytes as text has).
+void AppendUtf8AsCp1252(std::string &out, std::string_view text);
 
 // Number of characters (code points) in a UTF-8 text: the width a column
 // takes on paper.
