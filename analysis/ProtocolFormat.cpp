@@ -153,7 +153,7 @@ std::string_view AlternateForm(std::string_view number, double value, const Spec
 // Significant digits and decimal exponent of a value: digits[0] is the
 // first digit, exponent the power of ten it stands for.
 struct Decimal {
-  char digits[24];
+  char digits[24] = {};
   int count = 0;
   int exponent = 0;
 };
@@ -204,17 +204,26 @@ bool RoundedScaled(double value, int precision, Decimal &decimal, bool &carried)
     }
     // 10^(precision - 1) <= digits < 10^precision: precision digits.
     decimal.count = precision;
-    for (int k = precision - 1; k >= 0; --k, digits /= 10)
-      decimal.digits[k] = static_cast<char>('0' + digits % 10);
+    auto rest = static_cast<std::uint32_t>(digits);
+    for (int k = precision - 1; k >= 0; --k, rest /= 10)
+      decimal.digits[k] = static_cast<char>('0' + rest % 10);
     decimal.exponent = exponent;
     return true;
   }
   return false;
 }
 
+// Copies count digits (at most kFastDigits) from a Decimal to out and
+// returns the end: always eight bytes, without a call, so out needs room
+// for eight beyond the end.
+char *CopyDigits(char *out, const char *digits, int count) {
+  std::memcpy(out, digits, 8);
+  return out + count;
+}
+
 // %g of a normal value (not zero, subnormal, infinite or NaN) with a
 // precision of 1 .. kFastDigits, from its digits rounded by RoundedScaled,
-// into out (room for 16 characters); returns the end.  nullptr where those
+// into out (room for 24 characters); returns the end.  nullptr where those
 // cannot decide.
 char *GeneralFromScaled(double value, const Spec &spec, int precision, char *out) {
   Decimal d;
@@ -236,18 +245,19 @@ char *GeneralFromScaled(double value, const Spec &spec, int precision, char *out
     *out++ = d.digits[0];
     if (shown > 1 || spec.alternate)
       *out++ = '.';
-    out = std::copy(d.digits + 1, d.digits + shown, out);
-    const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent;
+    out = CopyDigits(out, d.digits + 1, shown - 1);
+    const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent; // at most 308
     *out++ = 'e';
     *out++ = d.exponent < 0 ? '-' : '+';
-    if (magnitude < 10)
-      *out++ = '0';
-    out = std::to_chars(out, out + 4, magnitude).ptr;
+    if (magnitude >= 100)
+      *out++ = static_cast<char>('0' + magnitude / 100);
+    *out++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *out++ = static_cast<char>('0' + magnitude % 10);
   } else if (d.exponent < 0) {
     *out++ = '0';
     *out++ = '.';
-    out = std::fill_n(out, -d.exponent - 1, '0');
-    out = std::copy(d.digits, d.digits + shown, out);
+    std::memcpy(out, "000", 3); // -d.exponent - 1 <= 3 of them
+    out = CopyDigits(out - d.exponent - 1, d.digits, shown);
   } else {
     const int whole = d.exponent + 1;
     for (int k = 0; k < whole; ++k)
@@ -255,7 +265,7 @@ char *GeneralFromScaled(double value, const Spec &spec, int precision, char *out
     if (shown > whole || spec.alternate)
       *out++ = '.';
     if (shown > whole)
-      out = std::copy(d.digits + whole, d.digits + shown, out);
+      out = CopyDigits(out, d.digits + whole, shown - whole);
   }
   return out;
 }
