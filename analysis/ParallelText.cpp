@@ -33,6 +33,26 @@ ParallelText::ParallelText(int threads, std::size_t bytes) : threads(std::max(th
   }
 }
 
+void ForEachInParallel(int count, int threads, const ParallelTask &task) {
+  std::atomic<int> next{0};
+  auto work = [&](int thread) {
+    for (int item; (item = next.fetch_add(1, std::memory_order_relaxed)) < count;)
+      task(item, thread);
+  };
+  std::vector<std::thread> helpers;
+  helpers.reserve(static_cast<std::size_t>(std::max(threads, 1)));
+  for (int t = 1; t < std::min(threads, count); ++t) {
+    try {
+      helpers.emplace_back(work, t);
+    } catch (const std::system_error &) {
+      break;
+    }
+  }
+  work(0);
+  for (std::thread &helper : helpers)
+    helper.join();
+}
+
 void ParallelText::Append(std::string &text, int count, const AppendRange &appendRange) {
   const int rangeCount = std::min(threads * kRangesPerThread, count / kPiecesPerRange);
   if (threads <= 1 || rangeCount <= 1) {
@@ -44,34 +64,14 @@ void ParallelText::Append(std::string &text, int count, const AppendRange &appen
     ranges[r].first = static_cast<int>(static_cast<long long>(count) * r / rangeCount);
     ranges[r].last = static_cast<int>(static_cast<long long>(count) * (r + 1) / rangeCount);
   }
-  next = 0;
-  std::vector<std::thread> helpers;
-  helpers.reserve(static_cast<std::size_t>(threads));
-  for (int t = 1; t < std::min(threads, rangeCount); ++t) {
-    try {
-      helpers.emplace_back([this, t, &appendRange] { Work(t, appendRange); });
-    } catch (const std::system_error &) {
-      break;
-    }
-  }
-  Work(0, appendRange);
-  for (std::thread &helper : helpers)
-    helper.join();
-  AppendRanges(text);
-}
-
-void ParallelText::Work(int buffer, const AppendRange &appendRange) {
-  // Formatted in a string of this thread's own stack: the buffers' headers
-  // share cache lines, and every append writes the length.
-  std::string part = std::move(buffers[static_cast<std::size_t>(buffer)]);
-  part.clear();
-  for (;;) {
-    const std::size_t r =
-        std::atomic_ref<std::size_t>(next).fetch_add(1, std::memory_order_relaxed);
-    if (r >= ranges.size())
-      break;
-    Range &range = ranges[r];
-    range.buffer = buffer;
+  for (std::string &buffer : buffers)
+    buffer.clear();
+  ForEachInParallel(rangeCount, threads, [&](int r, int thread) {
+    // Formatted in a string of this thread's own stack: the buffers'
+    // headers share cache lines, and every append writes the length.
+    std::string part = std::move(buffers[static_cast<std::size_t>(thread)]);
+    Range &range = ranges[static_cast<std::size_t>(r)];
+    range.buffer = thread;
     range.start = part.size();
     try {
       appendRange(part, range.first, range.last);
@@ -79,8 +79,9 @@ void ParallelText::Work(int buffer, const AppendRange &appendRange) {
       range.failure = std::current_exception();
     }
     range.end = part.size();
-  }
-  buffers[static_cast<std::size_t>(buffer)] = std::move(part);
+    buffers[static_cast<std::size_t>(thread)] = std::move(part);
+  });
+  AppendRanges(text);
 }
 
 // Appends the ranges in order up to and including the first that failed,

@@ -22,6 +22,15 @@ using AppendRange = std::function<void(std::string &part, int first, int last)>;
 // The threads a protocol is formatted on: half the cores, at most 8.
 int TextThreads();
 
+// Does item number item (0 .. count - 1) on thread number thread.
+using ParallelTask = std::function<void(int item, int thread)>;
+
+// Calls task for the items 0 .. count - 1 on up to threads threads, thread 0
+// the calling one; an idle thread takes the next item not yet taken.  When
+// the system refuses a thread the others do its share.  task must not raise
+// an exception.
+void ForEachInParallel(int count, int threads, const ParallelTask &task);
+
 class ParallelText {
 public:
   // threads: the most threads a call uses, the calling one among them (at
@@ -47,11 +56,9 @@ private:
     std::size_t end = 0;
     std::exception_ptr failure;
   };
-  void Work(int buffer, const AppendRange &appendRange);
   void AppendRanges(std::string &text);
 
   int threads;
   std::vector<std::string> buffers; // one per thread
   std::vector<Range> ranges;
-  std::size_t next = 0; // the next range to take; atomic_ref'ed while the threads run
 };

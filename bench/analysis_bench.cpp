@@ -16,8 +16,6 @@
 #include "bench/BenchMeasure.h"
 #include "bench/FrameGenerator.h"
 #include "model/CLocale.h"
-#include "model/Codepage1252.h"
-#include "model/HugePages.h"
 #include "model/Upcalls.h"
 
 #include <algorithm>
@@ -91,7 +89,7 @@ void PrintModel(const StatusLog &log) {
 }
 
 // Builds the results protocol of the last analysis and writes it to a
-// file, as SAVERESULT does; then times the conversion to 1252 alone.
+// file, as SAVERESULT does; then writes it once more to memory.
 void TimeProtocol(const char *keptName) {
   const char *keep = std::getenv("KELMOR_BENCH_PROTOCOLS");
   const std::filesystem::path folder =
@@ -111,15 +109,19 @@ void TimeProtocol(const char *keptName) {
   std::printf("    %.1f MB, %.0f MB/s: text %.3f s, file %.3f s%s\n", text.size() / 1048576.0,
               text.size() / 1048576.0 / figures.seconds, textSeconds, figures.seconds - textSeconds,
               written ? "" : " (not written)");
-  const auto before = std::chrono::steady_clock::now();
-  std::string converted; // as WriteProtocolFile converts
-  converted.reserve(text.size());
-  PreferHugePages(converted.data(), converted.capacity());
-  AppendUtf8AsCp1252(converted, text);
-  const std::size_t bytes = converted.size();
-  std::printf("    of the file: conversion to 1252 alone %.3f s (%zu bytes)\n",
-              std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count(),
-              bytes);
+  // The same file in memory, where the system has /dev/shm: the conversion
+  // and the copy without the disk.
+  const std::filesystem::path memory = "/dev/shm";
+  std::error_code error;
+  if (std::filesystem::is_directory(memory, error)) {
+    const std::string inMemory = (memory / "kelmor-bench-protocol.txt").string();
+    const auto before = std::chrono::steady_clock::now();
+    const bool inMemoryWritten = WriteProtocolFile(inMemory, text);
+    std::printf("    the same file in /dev/shm %.3f s%s\n",
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count(),
+                inMemoryWritten ? "" : " (not written)");
+    std::filesystem::remove(inMemory, error);
+  }
   if (keep == nullptr)
     std::filesystem::remove(path);
 }

@@ -1,5 +1,6 @@
 #include "model/Codepage1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -80,20 +81,41 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
-  std::string out;
-  AppendUtf8AsCp1252(out, text);
+  std::string out(text.size(), '\0');
+  out.resize(static_cast<std::size_t>(EncodeCp1252(text, out.data()) - out.data()));
   return out;
 }
 
-void AppendUtf8AsCp1252(std::string &out, std::string_view text) {
-  out.reserve(out.size() + text.size()); // a 1252 text is never longer
+char *EncodeCp1252(std::string_view text, char *out) {
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t run = AsciiRun(text.substr(i));
-    out.append(text.data() + i, run);
+    std::memcpy(out, text.data() + i, run);
+    out += run;
     i += run;
     if (i < text.size())
-      out += EncodeOne(DecodeUtf8(text, i));
+      *out++ = EncodeOne(DecodeUtf8(text, i));
   }
+  return out;
+}
+
+std::size_t Cp1252Length(std::string_view text) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t run = AsciiRun(text.substr(i));
+    n += run;
+    i += run;
+    if (i < text.size()) {
+      DecodeUtf8(text, i);
+      ++n;
+    }
+  }
+  return n;
+}
+
+std::size_t Utf8CharacterStart(std::string_view text, std::size_t i) {
+  while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+    ++i;
+  return std::min(i, text.size());
 }
 
 std::size_t Utf8Length(std::string_view text) {
