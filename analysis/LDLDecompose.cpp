@@ -172,16 +172,6 @@ void ReduceRow(KMatrix &K, std::int32_t i, const GroupColumns &group, std::int32
     *target[t] -= sums[t];
 }
 
-// The rows above the group (below j0) of its columns j0 .. j1 - 1.
-template <class Ready> bool ReduceAboveGroup(KMatrix &K, const GroupColumns &group, Ready &ready) {
-  for (std::int32_t i = group.lowestTop; i < group.j0; ++i) {
-    if (!ready(i))
-      return false;
-    ReduceRow(K, i, group, 0);
-  }
-  return true;
-}
-
 // The pivots D(r) in reverse order, so that the divisors of a column's
 // stored values lie in the order of those values.
 struct PivotStore {
@@ -203,16 +193,19 @@ DivideColumn(double *__restrict g, const double *__restrict divisors, double *__
   }
 }
 
-// Column c, whose rows are all reduced: its factors L(c, r) = g(r, c) / D(r)
-// and its pivot, D(c) = g(c, c) minus the products L(c, r) g(r, c) taken from
-// the top row down.  False when the pivot is too small.
-bool FinishColumn(KMatrix &K, std::int32_t c, PivotStore pivots, double *products) {
+// Column c, whose rows are all reduced, becomes its factors
+// L(c, r) = g(r, c) / D(r); their products with g(r, c) go to products.
+void FactorColumn(KMatrix &K, std::int32_t c, PivotStore pivots, double *products) {
+  DivideColumn(K.Column(c), pivots.reversed + (pivots.n - 1 - c), products, K.Height(c));
+}
+
+// Then its pivot: D(c) = g(c, c) minus those products taken from the top
+// row down.  False when the pivot is too small.
+bool FinishPivot(KMatrix &K, std::int32_t c, PivotStore pivots, const double *products) {
   double *g = K.Column(c);
-  const std::int32_t h = K.Height(c);
-  DivideColumn(g, pivots.reversed + (pivots.n - 1 - c), products, h);
   const double diagonal = g[0];
   double d = diagonal;
-  for (std::int32_t m = h - 1; m >= 1; --m)
+  for (std::int32_t m = K.Height(c) - 1; m >= 1; --m)
     d -= products[m];
   g[0] = d;
   pivots.reversed[pivots.n - 1 - c] = d;
@@ -222,20 +215,30 @@ bool FinishColumn(KMatrix &K, std::int32_t c, PivotStore pivots, double *product
 enum class GroupResult { Finished, PivotTooSmall, Abandoned };
 
 // Reduces the group of columns j0 .. j1 - 1: the rows above it, then column
-// by column the factors and pivot, each finished column's row reducing the
-// group's later columns.  ready(i) returns once column i is finished, or
-// false when the factorisation was abandoned; finished(c) is told each
-// column as it is done.  products holds a column's height.
-template <class Ready, class Finished>
+// by column the factors and the pivot, each finished column's row reducing
+// the group's later columns.  progress tells when the columns above are
+// ready (false when the factorisation was abandoned) and is told each of
+// the group's columns as its factors and then its pivot are done: the rows
+// need only the factors, the divisions the pivots.  products holds a
+// column's height.
+template <class Progress>
 GroupResult ReduceGroup(KMatrix &K, std::int32_t j0, std::int32_t j1, PivotStore pivots,
-                        double *products, Ready &&ready, Finished &&finished) {
+                        double *products, Progress &progress) {
   const GroupColumns group(K, j0, j1);
-  if (!ReduceAboveGroup(K, group, ready))
-    return GroupResult::Abandoned;
+  for (std::int32_t i = group.lowestTop; i < j0; ++i) {
+    if (!progress.FactorsReady(i))
+      return GroupResult::Abandoned;
+    ReduceRow(K, i, group, 0);
+  }
+  for (std::int32_t i = group.lowestTop; i < j0; ++i)
+    if (!progress.PivotReady(i))
+      return GroupResult::Abandoned;
   for (std::int32_t c = j0; c < j1; ++c) {
-    if (!FinishColumn(K, c, pivots, products))
+    FactorColumn(K, c, pivots, products);
+    progress.FactorsDone(c);
+    if (!FinishPivot(K, c, pivots, products))
       return GroupResult::PivotTooSmall;
-    finished(c);
+    progress.PivotDone(c);
     ReduceRow(K, c, group, c - j0 + 1);
   }
   return GroupResult::Finished;
@@ -248,12 +251,20 @@ int DiagonalStatus(const KMatrix &K) {
   return kFactorised;
 }
 
+// One thread: every column above a group is finished before it.
+struct InOrder {
+  bool FactorsReady(std::int32_t) const { return true; }
+  bool PivotReady(std::int32_t) const { return true; }
+  void FactorsDone(std::int32_t) const {}
+  void PivotDone(std::int32_t) const {}
+};
+
 int DecomposeSequential(KMatrix &K, PivotStore pivots) {
   std::vector<double> products(static_cast<std::size_t>(pivots.height));
+  InOrder progress;
   for (std::int32_t j0 = 0; j0 < K.N(); j0 += kGroup) {
-    const auto result = ReduceGroup(
-        K, j0, std::min(j0 + kGroup, K.N()), pivots, products.data(),
-        [](std::int32_t) { return true; }, [](std::int32_t) {});
+    const auto result =
+        ReduceGroup(K, j0, std::min(j0 + kGroup, K.N()), pivots, products.data(), progress);
     if (result != GroupResult::Finished)
       return kPivotTooSmall;
   }
@@ -281,23 +292,27 @@ public:
     return failed.load() ? kPivotTooSmall : DiagonalStatus(K);
   }
 
+  // The state of each column, as ReduceGroup asks and tells it.
+  bool FactorsReady(std::int32_t i) { return WaitFor(i, kFactors); }
+  bool PivotReady(std::int32_t i) { return WaitFor(i, kDone); }
+  void FactorsDone(std::int32_t c) { Mark(c, kFactors); }
+  void PivotDone(std::int32_t c) { Mark(c, kDone); }
+
 private:
   void Work() {
-    auto ready = [this](std::int32_t i) { return WaitFor(i); };
-    auto finished = [this](std::int32_t c) { Mark(c, kDone); };
     std::vector<double> products(static_cast<std::size_t>(pivots.height));
     while (!failed.load(std::memory_order_relaxed)) {
       const std::int32_t j0 = next.fetch_add(kGroup, std::memory_order_relaxed);
       if (j0 >= K.N())
         return;
       const std::int32_t j1 = std::min(j0 + kGroup, K.N());
-      const GroupResult result = ReduceGroup(K, j0, j1, pivots, products.data(), ready, finished);
+      const GroupResult result = ReduceGroup(K, j0, j1, pivots, products.data(), *this);
       if (result == GroupResult::Finished)
         continue;
       // Whoever waits for a column of this group learns that it never comes.
       failed.store(true);
       for (std::int32_t c = j0; c < j1; ++c)
-        if (done[c].load(std::memory_order_relaxed) == kWaiting)
+        if (done[c].load(std::memory_order_relaxed) != kDone)
           Mark(c, kAbandoned);
       return;
     }
@@ -308,11 +323,13 @@ private:
   // Spins a little, since the column is usually about to be finished, then
   // yields, so that on a busy machine the thread that works on the column
   // gets the core.  No sleep and wake-up: those cost more than the wait.
-  bool WaitFor(std::int32_t i) {
+  bool WaitFor(std::int32_t i, std::uint8_t wanted) {
     for (int spins = 0;; ++spins) {
       const std::uint8_t state = done[i].load(std::memory_order_acquire);
-      if (state != kWaiting)
-        return state == kDone;
+      if (state == kAbandoned)
+        return false;
+      if (state >= wanted)
+        return true;
       if (spins < 2000)
         Pause();
       else
@@ -320,7 +337,8 @@ private:
     }
   }
 
-  static constexpr std::uint8_t kWaiting = 0, kDone = 1, kAbandoned = 2;
+  // A column's factors are done before its pivot.
+  static constexpr std::uint8_t kWaiting = 0, kFactors = 1, kDone = 2, kAbandoned = 3;
   KMatrix &K;
   PivotStore pivots;
   std::unique_ptr<std::atomic<std::uint8_t>[]> done;
