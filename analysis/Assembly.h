@@ -11,7 +11,6 @@
 class ElementContainer;
 class KMatrix;
 class Matrix;
-class SolElement;
 
 // Every DOF of the table expanded into independent equations, once per
 // solve (the table must not change while it is in use).
@@ -32,8 +31,10 @@ private:
 // Column heights of all elements' couplings (CouplingHeights).
 void SetProfile(const ElementContainer &elements, KMatrix &K);
 // Element stiffness matrices into K, their products with the constants of
-// dependent DOFs into F.
+// dependent DOFs into F.  Large models are assembled on several threads;
+// every value comes out as the sequential assembly forms it.
 void AssembleStiffness(const ElementContainer &elements, KMatrix &K, Matrix &F, std::int32_t flags,
                        const DofExpansions &expansions);
-void AssembleElement(const SolElement &element, const Matrix &Ke, KMatrix &K, Matrix &F,
-                     const DofExpansions &expansions);
+// The same on the given number of threads (1 or less: on the calling one).
+void AssembleStiffness(const ElementContainer &elements, KMatrix &K, Matrix &F, std::int32_t flags,
+                       const DofExpansions &expansions, int threads);
