@@ -1,15 +1,13 @@
 #include "analysis/ParallelText.h"
 
+#include "analysis/ParallelWork.h"
 #include "model/HugePages.h"
 
 #include <algorithm>
 #include <atomic>
-#include <system_error>
-#include <thread>
 
 namespace {
 
-constexpr int kMaxThreads = 8;
 // Ranges per thread: a thread slowed by other work on the machine leaves its
 // later ranges to the others.
 constexpr int kRangesPerThread = 4;
@@ -17,11 +15,6 @@ constexpr int kRangesPerThread = 4;
 constexpr int kPiecesPerRange = 16;
 
 } // namespace
-
-int TextThreads() {
-  const int cores = static_cast<int>(std::thread::hardware_concurrency());
-  return std::clamp(cores / 2, 1, kMaxThreads);
-}
 
 ParallelText::ParallelText(int threads, std::size_t bytes) : threads(std::max(threads, 1)) {
   if (this->threads == 1)
@@ -35,22 +28,10 @@ ParallelText::ParallelText(int threads, std::size_t bytes) : threads(std::max(th
 
 void ForEachInParallel(int count, int threads, const ParallelTask &task) {
   std::atomic<int> next{0};
-  auto work = [&](int thread) {
+  RunOnThreads(std::clamp(threads, 1, std::max(count, 1)), [&](int thread) {
     for (int item; (item = next.fetch_add(1, std::memory_order_relaxed)) < count;)
       task(item, thread);
-  };
-  std::vector<std::thread> helpers;
-  helpers.reserve(static_cast<std::size_t>(std::max(threads, 1)));
-  for (int t = 1; t < std::min(threads, count); ++t) {
-    try {
-      helpers.emplace_back(work, t);
-    } catch (const std::system_error &) {
-      break;
-    }
-  }
-  work(0);
-  for (std::thread &helper : helpers)
-    helper.join();
+  });
 }
 
 void ParallelText::Append(std::string &text, int count, const AppendRange &appendRange) {

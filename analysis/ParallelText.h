@@ -8,7 +8,7 @@
 // breaks).  The buffers are kept from one call to the next, so a text
 // formatted in several tables meets fresh memory only once.
 //
-//   ParallelText parallel(TextThreads(), expectedBytes);
+//   ParallelText parallel(AnalysisThreads(), expectedBytes);
 //   text += "heading\n";
 //   parallel.Append(text, rows, [&](std::string &part, int first, int last) { ... });
 #include <exception>
@@ -18,9 +18,6 @@
 
 // Appends the text of the pieces first .. last - 1 to part.
 using AppendRange = std::function<void(std::string &part, int first, int last)>;
-
-// The threads a protocol is formatted on: half the cores, at most 8.
-int TextThreads();
 
 // Does item number item (0 .. count - 1) on thread number thread.
 using ParallelTask = std::function<void(int item, int thread)>;

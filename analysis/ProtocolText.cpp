@@ -1,6 +1,7 @@
 #include "analysis/ProtocolText.h"
 
 #include "analysis/ParallelText.h"
+#include "analysis/ParallelWork.h"
 #include "analysis/ProtocolFormat.h"
 #include "model/Codepage1252.h"
 #include "model/HugePages.h"
@@ -70,7 +71,7 @@ bool WriteProtocolFile(const std::string &path, std::string_view text) {
   // where a character starts, into one block (not zeroed first, on huge
   // pages): the page faults of a fresh block of many megabytes would take
   // longer than the conversion itself.
-  const int pieces = text.size() < kParallelBytes ? 1 : TextThreads();
+  const int pieces = text.size() < kParallelBytes ? 1 : AnalysisThreads();
   std::vector<std::size_t> starts(static_cast<std::size_t>(pieces) + 1, text.size());
   starts[0] = 0;
   for (int p = 1; p < pieces; ++p)

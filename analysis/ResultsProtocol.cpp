@@ -2,6 +2,7 @@
 
 #include "analysis/LoadRowIndex.h"
 #include "analysis/ParallelText.h"
+#include "analysis/ParallelWork.h"
 #include "analysis/ProtocolFormat.h"
 #include "analysis/ResultQueries.h"
 #include "analysis/ResultSets.h"
@@ -261,7 +262,7 @@ std::size_t ProtocolSizeBound(const Forces &forces) {
 } // namespace
 
 bool PrintResults(std::string &text, const ProtocolHeader &header) {
-  return PrintResults(text, header, TextThreads());
+  return PrintResults(text, header, AnalysisThreads());
 }
 
 bool PrintResults(std::string &text, const ProtocolHeader &header, int threads) {
