@@ -19,9 +19,12 @@ constexpr int kPiecesPerRange = 16;
 ParallelText::ParallelText(int threads, std::size_t bytes) : threads(std::max(threads, 1)) {
   if (this->threads == 1)
     return;
+  // Each buffer can hold all of a call's text: a thread may take most of the
+  // ranges, and a buffer that grew on a thread of its own would leave its
+  // memory with that thread's heap.  Only what is written takes memory.
   buffers.resize(static_cast<std::size_t>(this->threads));
   for (std::string &buffer : buffers) {
-    buffer.reserve(bytes / static_cast<std::size_t>(this->threads) + 4096);
+    buffer.reserve(bytes);
     PreferHugePages(buffer.data(), buffer.capacity());
   }
 }

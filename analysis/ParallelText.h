@@ -31,8 +31,8 @@ void ForEachInParallel(int count, int threads, const ParallelTask &task);
 class ParallelText {
 public:
   // threads: the most threads a call uses, the calling one among them (at
-  // least 1); bytes: about how long the text of one call will be, reserved
-  // once (the buffers grow past it as needed).
+  // least 1); bytes: about how long the text of one call will be at most,
+  // reserved once for each thread (the buffers grow past it as needed).
   ParallelText(int threads, std::size_t bytes);
 
   // Appends the text of the pieces 0 .. count - 1 to text.  With one thread,
