@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -152,7 +153,7 @@ std::string_view AlternateForm(std::string_view number, double value, const Spec
 // Significant digits and decimal exponent of a value: digits[0] is the
 // first digit, exponent the power of ten it stands for.
 struct Decimal {
-  char digits[24];
+  char digits[24] = {};
   int count = 0;
   int exponent = 0;
 };
@@ -170,10 +171,12 @@ bool RoundedScaled(double value, int precision, Decimal &decimal, bool &carried)
   constexpr int kLargest = 22;
   const double magnitude = std::fabs(value);
   // The binary exponent gives the decimal one, or one less (the loop below
-  // corrects that), without a logarithm: 2^(e - 1) <= magnitude < 2^e.
-  int binary = 0;
-  std::frexp(magnitude, &binary);
-  int exponent = static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
+  // corrects that), without a logarithm: 2^(e - 1) <= magnitude < 2^e, e
+  // read from the bits of the (normal) value; 78913 / 2^18 is log10(2) to
+  // six digits, and the shift rounds towards minus infinity.
+  const int binary =
+      static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1022;
+  int exponent = ((binary - 1) * 78913) >> 18;
   for (int attempt = 0; attempt < 2; ++attempt) {
     const int shift = precision - 1 - exponent;
     if (shift > kLargest || shift < -kLargest)
@@ -188,28 +191,39 @@ bool RoundedScaled(double value, int precision, Decimal &decimal, bool &carried)
       ++exponent;
       continue;
     }
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
+    // scaled is positive and below 10^precision: the cast is its floor.
+    const auto whole = static_cast<std::int64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) < 1e-6)
       return false;
-    auto digits = static_cast<std::int64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    std::int64_t digits = whole + (fraction > 0.5 ? 1 : 0);
     carried = static_cast<double>(digits) == kPowers[precision];
     if (carried) {
       digits /= 10;
       ++exponent;
     }
-    decimal.count = static_cast<int>(
-        std::to_chars(decimal.digits, decimal.digits + sizeof decimal.digits, digits).ptr -
-        decimal.digits);
+    // 10^(precision - 1) <= digits < 10^precision: precision digits.
+    decimal.count = precision;
+    auto rest = static_cast<std::uint32_t>(digits);
+    for (int k = precision - 1; k >= 0; --k, rest /= 10)
+      decimal.digits[k] = static_cast<char>('0' + rest % 10);
     decimal.exponent = exponent;
     return true;
   }
   return false;
 }
 
+// Copies count digits (at most kFastDigits) from a Decimal to out and
+// returns the end: always eight bytes, without a call, so out needs room
+// for eight beyond the end.
+char *CopyDigits(char *out, const char *digits, int count) {
+  std::memcpy(out, digits, 8);
+  return out + count;
+}
+
 // %g of a normal value (not zero, subnormal, infinite or NaN) with a
 // precision of 1 .. kFastDigits, from its digits rounded by RoundedScaled,
-// into out (room for 16 characters); returns the end.  nullptr where those
+// into out (room for 24 characters); returns the end.  nullptr where those
 // cannot decide.
 char *GeneralFromScaled(double value, const Spec &spec, int precision, char *out) {
   Decimal d;
@@ -231,18 +245,19 @@ char *GeneralFromScaled(double value, const Spec &spec, int precision, char *out
     *out++ = d.digits[0];
     if (shown > 1 || spec.alternate)
       *out++ = '.';
-    out = std::copy(d.digits + 1, d.digits + shown, out);
-    const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent;
+    out = CopyDigits(out, d.digits + 1, shown - 1);
+    const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent; // at most 308
     *out++ = 'e';
     *out++ = d.exponent < 0 ? '-' : '+';
-    if (magnitude < 10)
-      *out++ = '0';
-    out = std::to_chars(out, out + 4, magnitude).ptr;
+    if (magnitude >= 100)
+      *out++ = static_cast<char>('0' + magnitude / 100);
+    *out++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *out++ = static_cast<char>('0' + magnitude % 10);
   } else if (d.exponent < 0) {
     *out++ = '0';
     *out++ = '.';
-    out = std::fill_n(out, -d.exponent - 1, '0');
-    out = std::copy(d.digits, d.digits + shown, out);
+    std::memcpy(out, "000", 3); // -d.exponent - 1 <= 3 of them
+    out = CopyDigits(out - d.exponent - 1, d.digits, shown);
   } else {
     const int whole = d.exponent + 1;
     for (int k = 0; k < whole; ++k)
@@ -250,9 +265,22 @@ char *GeneralFromScaled(double value, const Spec &spec, int precision, char *out
     if (shown > whole || spec.alternate)
       *out++ = '.';
     if (shown > whole)
-      out = std::copy(d.digits + whole, d.digits + shown, out);
+      out = CopyDigits(out, d.digits + whole, shown - whole);
   }
   return out;
+}
+
+// Appends the length characters at body right-aligned in width, with one
+// append: a number column, the common case.  body must be readable for
+// kShortBody characters.
+constexpr std::size_t kShortBody = 16;
+constexpr std::size_t kShortWidth = 32;
+void AppendShort(std::string &text, const char *body, std::size_t length, std::size_t width) {
+  char field[kShortWidth + kShortBody];
+  const std::size_t fill = length < width ? width - length : 0;
+  std::memset(field, ' ', kShortWidth);
+  std::memcpy(field + fill, body, kShortBody);
+  text.append(field, fill + length);
 }
 
 // False when the number does not fit the buffer (not with the limits above).
@@ -269,8 +297,11 @@ bool AppendDouble(std::string &text, double value, const Spec &spec) {
     precision = 1; // %g counts significant digits, at least one
   if (spec.conversion == 'g' && precision <= kFastDigits && std::isnormal(value)) {
     if (const char *end = GeneralFromScaled(value, spec, precision, number.data())) {
-      Pad(text, std::string_view(number.data(), static_cast<std::size_t>(end - number.data())),
-          spec);
+      const auto length = static_cast<std::size_t>(end - number.data());
+      if (!spec.left && static_cast<std::size_t>(spec.width) <= kShortWidth)
+        AppendShort(text, number.data(), length, static_cast<std::size_t>(spec.width));
+      else
+        Pad(text, std::string_view(number.data(), length), spec);
       return true;
     }
   }

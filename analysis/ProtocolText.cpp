@@ -1,12 +1,20 @@
 #include "analysis/ProtocolText.h"
 
+#include "analysis/ParallelText.h"
+#include "analysis/ParallelWork.h"
 #include "analysis/ProtocolFormat.h"
 #include "model/Codepage1252.h"
+#include "model/HugePages.h"
 #include "model/ReplaceFile.h"
 
 #include <cstdarg>
+#include <memory>
+#include <vector>
 
 namespace {
+
+// From this length on a protocol is converted to 1252 on several threads.
+constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
 
 const char *const kDoubleRule =
     "==================================================================================\n";
@@ -59,5 +67,23 @@ void AppendColumn(std::string &text, std::string_view value, int width, int maxC
 }
 
 bool WriteProtocolFile(const std::string &path, std::string_view text) {
-  return ReplaceFile(path, Utf8ToCp1252(text));
+  // A long text is converted in pieces on several threads, each piece cut
+  // where a character starts, into one block (not zeroed first, on huge
+  // pages): the page faults of a fresh block of many megabytes would take
+  // longer than the conversion itself.
+  const int pieces = text.size() < kParallelBytes ? 1 : AnalysisThreads();
+  std::vector<std::size_t> starts(static_cast<std::size_t>(pieces) + 1, text.size());
+  starts[0] = 0;
+  for (int p = 1; p < pieces; ++p)
+    starts[p] = Utf8CharacterStart(text, text.size() / pieces * p);
+  auto piece = [&](int p) { return text.substr(starts[p], starts[p + 1] - starts[p]); };
+  std::vector<std::size_t> offsets(static_cast<std::size_t>(pieces) + 1, 0);
+  ForEachInParallel(pieces, pieces, [&](int p, int) { offsets[p + 1] = Cp1252Length(piece(p)); });
+  for (int p = 0; p < pieces; ++p)
+    offsets[p + 1] += offsets[p];
+  const auto bytes = std::make_unique_for_overwrite<char[]>(offsets[pieces] + 1);
+  PreferHugePages(bytes.get(), offsets[pieces]);
+  ForEachInParallel(pieces, pieces,
+                    [&](int p, int) { EncodeCp1252(piece(p), bytes.get() + offsets[p]); });
+  return ReplaceFile(path, std::string_view(bytes.get(), offsets[pieces]));
 }

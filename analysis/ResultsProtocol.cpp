@@ -1,5 +1,8 @@
 #include "analysis/ResultsProtocol.h"
 
+#include "analysis/LoadRowIndex.h"
+#include "analysis/ParallelText.h"
+#include "analysis/ParallelWork.h"
 #include "analysis/ProtocolFormat.h"
 #include "analysis/ResultQueries.h"
 #include "analysis/ResultSets.h"
@@ -50,38 +53,58 @@ ElementPoint AtBeamPosition(int beam, double p) {
   return {e, e.x1 > e.x0 ? (p - e.x0) / (e.x1 - e.x0) : 0.0};
 }
 
+// Appends what visit(part, row, record) appends to part for each row in use
+// of table, in row order, the rows shared among parallel's threads.  The
+// rows' texts must not depend on each other.
+template <class Record, class Visit>
+void ForRowsInParallel(std::string &text, InputTable<Record> &table, ParallelText &parallel,
+                       Visit visit) {
+  parallel.Append(text, table.Count(), [&](std::string &part, int first, int last) {
+    for (int row = first; row < last; ++row)
+      if (table.IsRowValid(row))
+        visit(part, row, table.At(row));
+  });
+}
+
+// The tables the values along a beam read build their indexes when first
+// asked: asked here, before the threads share them.
+void BuildIndexesBeforeThreads() {
+  RowsOnBeam(TemperatureLoads, 1);
+  RowsOnBeam(Imperfections, 1);
+}
+
 // A table of the nodes that have an entry in the model and pass take: the
 // heading lines, then per node its number and value(entry, k) for k = 0, 1, 2.
 template <class Take>
-void NodeTable(std::string &text, const char *title, const char *columns,
+void NodeTable(std::string &text, ParallelText &parallel, const char *title, const char *columns,
                double (*value)(std::int32_t, int), Take take) {
   text += title;
   text += columns;
   text += kDashRule84;
-  ForRowsInUse(Nodes, [&](int row, const NodeRecord &node) {
+  ForRowsInParallel(text, Nodes, parallel, [&](std::string &part, int row, const NodeRecord &node) {
     const int number = row + 1;
     const std::int32_t e = node.modelNode;
     if (!HasNodeEntry(e) || !take(node))
       return;
-    AppendF(text, "%5d", number);
+    AppendF(part, "%5d", number);
     for (int k = 0; k < 3; ++k) {
-      text += ' ';
-      AppendAlternateG(text, value(e, k), 10, 4);
+      part += ' ';
+      AppendAlternateG(part, value(e, k), 10, 4);
     }
-    text += '\n';
+    part += '\n';
   });
 }
 
-void NodeDisplacements(std::string &text) {
+void NodeDisplacements(std::string &text, ParallelText &parallel) {
   NodeTable(
-      text,
+      text, parallel,
       "\n---------------------------------- Knotenverschiebung ------------------------------\n",
       "Knoten      wx         wz     Rotation\n", NodeDofValue,
       [](const NodeRecord &) { return true; });
 }
 
-void BeamDisplacements(std::string &text) {
-  ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
+void BeamDisplacements(std::string &text, ParallelText &parallel) {
+  ForRowsInParallel(text, Beams, parallel, [&](std::string &text, int row, const BeamRecord &beam) {
     const int number = row + 1;
     const int n = OutputIntervals(beam);
     if (n <= 1 || !HasElements(beam))
@@ -119,12 +142,11 @@ void ExtremeLine(std::string &text, const char *label, const char *name, double 
   text += '\n';
 }
 
-void BeamExtremeForces(std::string &text, const Forces &forces) {
+void BeamExtremeForces(std::string &text, ParallelText &parallel, const Forces &forces) {
   text +=
       "\n\n-----------------------Zugehörige Schnittkräfte -----------------------------------\n";
   const int count = forces.Count();
-  std::vector<double> maxima(count), minima(count);
-  ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
+  ForRowsInParallel(text, Beams, parallel, [&](std::string &text, int row, const BeamRecord &beam) {
     const int number = row + 1;
     if (!HasElements(beam))
       return;
@@ -133,6 +155,7 @@ void BeamExtremeForces(std::string &text, const Forces &forces) {
     for (const char *name : forces.names)
       AppendColumn(text, name, 12);
     text += "\n";
+    std::vector<double> maxima(count), minima(count);
     for (int i = 0; i < count; ++i) {
       double maxPosition = 0.0, minPosition = 0.0;
       BeamExtremesWithCompanions(number - 1, maxPosition, minPosition, maxima.data(), minima.data(),
@@ -166,9 +189,9 @@ void ForceBlock(std::string &text, int beam, int m, const Forces &forces, int fi
 }
 
 // Seven forces to a block, so that a line stays within the page.
-void BeamForcesAtOutputPoints(std::string &text, const Forces &forces) {
+void BeamForcesAtOutputPoints(std::string &text, ParallelText &parallel, const Forces &forces) {
   const int count = forces.Count();
-  ForRowsInUse(Beams, [&](int row, const BeamRecord &beam) {
+  ForRowsInParallel(text, Beams, parallel, [&](std::string &text, int row, const BeamRecord &beam) {
     const int number = row + 1;
     if (!HasElements(beam))
       return;
@@ -182,9 +205,9 @@ void BeamForcesAtOutputPoints(std::string &text, const Forces &forces) {
   });
 }
 
-void SupportReactions(std::string &text) {
+void SupportReactions(std::string &text, ParallelText &parallel) {
   NodeTable(
-      text,
+      text, parallel,
       "\n------------------------------------- Auflagerkräfte -------------------------------\n",
       "Knoten       x          z     Rotation\n", NodeReaction, [](const NodeRecord &node) {
         return node.supportX != 0 || node.supportZ != 0 || node.supportR != 0;
@@ -201,21 +224,22 @@ double ReleasedDisplacement(std::int32_t e, int type, double phi) {
   return NodeDofValue(e, 0) * std::cos(phi) + NodeDofValue(e, 1) * std::sin(phi);
 }
 
-void HingeDisplacements(std::string &text) {
+void HingeDisplacements(std::string &text, ParallelText &parallel) {
   text +=
       "\n---------------------------------- Gelenkverschiebung ------------------------------\n";
   text += "Gelenk linke Seite  rechte Seite Gesamt\n";
   text += kDashRule84;
-  ForRowsInUse(Hinges, [&](int row, const HingeRecord &hinge) {
-    const int number = row + 1;
-    const BeamRecord *beam = Beams.Find(hinge.beam - 1);
-    if (!HasNodeEntry(hinge.leftNode) || !HasNodeEntry(hinge.rightNode) || beam == nullptr)
-      return;
-    const double phi = BeamAngle(*beam);
-    const double left = ReleasedDisplacement(hinge.leftNode, hinge.type, phi);
-    const double right = ReleasedDisplacement(hinge.rightNode, hinge.type, phi);
-    AppendF(text, "%5d %#10.4lg %#10.4lg %#10.4lg\n", number, left, right, left - right);
-  });
+  ForRowsInParallel(
+      text, Hinges, parallel, [&](std::string &text, int row, const HingeRecord &hinge) {
+        const int number = row + 1;
+        const BeamRecord *beam = Beams.Find(hinge.beam - 1);
+        if (!HasNodeEntry(hinge.leftNode) || !HasNodeEntry(hinge.rightNode) || beam == nullptr)
+          return;
+        const double phi = BeamAngle(*beam);
+        const double left = ReleasedDisplacement(hinge.leftNode, hinge.type, phi);
+        const double right = ReleasedDisplacement(hinge.rightNode, hinge.type, phi);
+        AppendF(text, "%5d %#10.4lg %#10.4lg %#10.4lg\n", number, left, right, left - right);
+      });
 }
 
 // A bound, near enough, on the bytes PrintResults appends, so that the text
@@ -238,20 +262,27 @@ std::size_t ProtocolSizeBound(const Forces &forces) {
 } // namespace
 
 bool PrintResults(std::string &text, const ProtocolHeader &header) {
+  return PrintResults(text, header, AnalysisThreads());
+}
+
+bool PrintResults(std::string &text, const ProtocolHeader &header, int threads) {
   if (!Solutions.ResultsPresent)
     return false;
+  BuildIndexesBeforeThreads();
   const Forces forces = ForcesOf(ResultDescriptor(Solutions));
   const std::size_t start = text.size();
-  text.reserve(start + ProtocolSizeBound(forces));
+  const std::size_t bound = ProtocolSizeBound(forces);
+  text.reserve(start + bound);
   PreferHugePages(text.data() + start, text.capacity() - start);
+  ParallelText parallel(threads, bound);
   text += "Kelmor - Ausdruck der Ergebnisse\n\n";
   PrintPageHeader(text, header);
   text += "Ergebnisse: " + ResultCaption(Solutions) + "\n\n";
-  NodeDisplacements(text);
-  BeamDisplacements(text);
-  BeamExtremeForces(text, forces);
-  BeamForcesAtOutputPoints(text, forces);
-  SupportReactions(text);
-  HingeDisplacements(text);
+  NodeDisplacements(text, parallel);
+  BeamDisplacements(text, parallel);
+  BeamExtremeForces(text, parallel, forces);
+  BeamForcesAtOutputPoints(text, parallel, forces);
+  SupportReactions(text, parallel);
+  HingeDisplacements(text, parallel);
   return true;
 }

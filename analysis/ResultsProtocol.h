@@ -12,4 +12,8 @@
 // then writes no file and says "Keine Ergebnisse sind vorhanden".
 // An element missing under a beam position raises "Schale nicht gefunden";
 // text then holds the protocol as far as it was written.
+// The tables of nodes, beams and hinges are formatted on AnalysisThreads()
+// threads; the bytes do not depend on the count.
 bool PrintResults(std::string &text, const ProtocolHeader &header);
+// The same on up to threads threads (one: on the calling thread alone).
+bool PrintResults(std::string &text, const ProtocolHeader &header, int threads);

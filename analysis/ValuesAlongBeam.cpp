@@ -63,18 +63,10 @@ double BeamLoadForce(const SolElement &e, double x, int kind, double pa, double 
   return 0.0;
 }
 
-} // namespace
-
-void PrepareValuesAlongBeam(SolElement &e) {
-  AlongBeamTerms &terms = e.along;
-  const double angle = ElementAngle(e);
-  terms.cos = std::cos(angle);
-  terms.sin = std::sin(angle);
-  terms.loaded = BeamLoadSums(e, terms.pa, terms.pb, terms.qa, terms.qb) != 0;
-  terms.curvatureMoment = CurvatureMoment(e);
-}
-
-double HomogeneousForceAt(const SolElement &e, double x, int kind) {
+// The part of an internal force that the end forces fix, and the part the
+// loads on the element add; inline, so that a loop over one kind holds only
+// that kind's arithmetic.
+inline double Homogeneous(const SolElement &e, double x, int kind) {
   const double y = 1.0 - x;
   switch (kind) {
   case kNormalForce:
@@ -93,7 +85,7 @@ double HomogeneousForceAt(const SolElement &e, double x, int kind) {
   return 0.0;
 }
 
-double ParticularForceAt(const SolElement &e, double x, int kind) {
+inline double Particular(const SolElement &e, double x, int kind) {
   const AlongBeamTerms &terms = e.along;
   double value = 0.0;
   if (terms.loaded)
@@ -109,13 +101,55 @@ double ParticularForceAt(const SolElement &e, double x, int kind) {
   return value;
 }
 
-double InternalForceAt(const SolElement &e, double x, int kind) {
-  return HomogeneousForceAt(e, x, kind) + ParticularForceAt(e, x, kind);
+} // namespace
+
+void PrepareValuesAlongBeam(SolElement &e) {
+  AlongBeamTerms &terms = e.along;
+  const double angle = ElementAngle(e);
+  terms.cos = std::cos(angle);
+  terms.sin = std::sin(angle);
+  terms.loaded = BeamLoadSums(e, terms.pa, terms.pb, terms.qa, terms.qb) != 0;
+  terms.curvatureMoment = CurvatureMoment(e);
 }
 
+double HomogeneousForceAt(const SolElement &e, double x, int kind) {
+  return Homogeneous(e, x, kind);
+}
+
+double ParticularForceAt(const SolElement &e, double x, int kind) {
+  return Particular(e, x, kind);
+}
+
+double InternalForceAt(const SolElement &e, double x, int kind) {
+  return Homogeneous(e, x, kind) + Particular(e, x, kind);
+}
+
+namespace {
+
+// The 101 values of one kind, the kind fixed at compile time, so that the
+// loop holds only the arithmetic of that kind: the same operations as
+// InternalForceAt, so the same values.
+template <int Kind> void ForceAtHundredths(const SolElement &e, double *values) {
+  for (int step = 0; step <= 100; ++step) {
+    const double x = step * 0.01;
+    values[step] = Homogeneous(e, x, Kind) + Particular(e, x, Kind);
+  }
+}
+
+} // namespace
+
 void InternalForceAtHundredths(const SolElement &e, int kind, double *values) {
-  for (int step = 0; step <= 100; ++step)
-    values[step] = InternalForceAt(e, step * 0.01, kind);
+  switch (kind) {
+  case kNormalForce:
+    return ForceAtHundredths<kNormalForce>(e, values);
+  case kShearForce:
+    return ForceAtHundredths<kShearForce>(e, values);
+  case kTransverseForce:
+    return ForceAtHundredths<kTransverseForce>(e, values);
+  case kBendingMoment:
+    return ForceAtHundredths<kBendingMoment>(e, values);
+  }
+  ForceAtHundredths<0>(e, values);
 }
 
 Point2D EndDisplacementPart(const SolElement &e, double x) {

@@ -3,6 +3,11 @@
 // whole buckling analysis of a smaller one.
 // Usage: analysis_bench [storeys bays [buckling storeys buckling bays]]
 //        (default 100 x 100 and 30 x 30)
+// The protocols go to a temporary file in TMPDIR (or the system's temporary
+// folder) and are removed; when KELMOR_BENCH_PROTOCOLS names a folder, they
+// are kept there instead as first-order.txt, second-order.txt and
+// buckling.txt, with the header's time at zero, so that two builds'
+// protocols can be compared byte for byte.
 #include "analysis/Drivers.h"
 #include "analysis/FGTab.h"
 #include "analysis/ResultsProtocol.h"
@@ -16,6 +21,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -83,13 +89,19 @@ void PrintModel(const StatusLog &log) {
 }
 
 // Builds the results protocol of the last analysis and writes it to a
-// temporary file, as SAVERESULT does.
-void TimeProtocol() {
+// file, as SAVERESULT does; then writes it once more to memory.
+void TimeProtocol(const char *keptName) {
+  const char *keep = std::getenv("KELMOR_BENCH_PROTOCOLS");
+  const std::filesystem::path folder =
+      keep != nullptr ? std::filesystem::path(keep) : std::filesystem::temp_directory_path();
   const std::string path =
-      (std::filesystem::temp_directory_path() / "kelmor-bench-protocol.txt").string();
+      (folder / (keep != nullptr ? keptName : "kelmor-bench-protocol.txt")).string();
+  ProtocolHeader header{"frame.ssy", "frame.sla"};
+  if (keep != nullptr)
+    header.stamp = std::tm{};
   PhaseMeter meter;
   std::string text;
-  const bool built = PrintResults(text, ProtocolHeader{"frame.ssy", "frame.sla"});
+  const bool built = PrintResults(text, header);
   const double textSeconds = meter.Stop().seconds;
   const bool written = built && WriteProtocolFile(path, text);
   const PhaseFigures figures = meter.Stop();
@@ -97,7 +109,21 @@ void TimeProtocol() {
   std::printf("    %.1f MB, %.0f MB/s: text %.3f s, file %.3f s%s\n", text.size() / 1048576.0,
               text.size() / 1048576.0 / figures.seconds, textSeconds, figures.seconds - textSeconds,
               written ? "" : " (not written)");
-  std::filesystem::remove(path);
+  // The same file in memory, where the system has /dev/shm: the conversion
+  // and the copy without the disk.
+  const std::filesystem::path memory = "/dev/shm";
+  std::error_code error;
+  if (std::filesystem::is_directory(memory, error)) {
+    const std::string inMemory = (memory / "kelmor-bench-protocol.txt").string();
+    const auto before = std::chrono::steady_clock::now();
+    const bool inMemoryWritten = WriteProtocolFile(inMemory, text);
+    std::printf("    the same file in /dev/shm %.3f s%s\n",
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count(),
+                inMemoryWritten ? "" : " (not written)");
+    std::filesystem::remove(inMemory, error);
+  }
+  if (keep == nullptr)
+    std::filesystem::remove(path);
 }
 
 int Count(const char *text, int fallback) {
@@ -117,7 +143,7 @@ void LargeFrame(const FrameSpec &spec, StatusLog &log) {
     return;
   PrintModel(log);
   PrintStages(log);
-  TimeProtocol();
+  TimeProtocol("first-order.txt");
 
   log.Clear();
   PhaseMeter second;
@@ -130,9 +156,11 @@ void LargeFrame(const FrameSpec &spec, StatusLog &log) {
   PhaseMeter next;
   const int nextResult = NextIteration(Solutions);
   std::puts(Describe("one further iteration", next.Stop()).c_str());
-  if (nextResult == kSolved)
-    std::printf("  convergence value %.3e\n", Solutions.ConvergenceValue);
+  if (nextResult != kSolved)
+    return;
+  std::printf("  convergence value %.3e\n", Solutions.ConvergenceValue);
   PrintStages(log);
+  TimeProtocol("second-order.txt");
 }
 
 void BucklingFrame(const FrameSpec &spec, StatusLog &log) {
@@ -148,13 +176,14 @@ void BucklingFrame(const FrameSpec &spec, StatusLog &log) {
     return;
   std::printf("  critical load factor %.6f after %d stability tests\n", Solutions.LoadFactor,
               log.solves);
-  TimeProtocol();
+  TimeProtocol("buckling.txt");
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
   StatusLog log;
+  std::printf("load average %s\n", LoadAverage().c_str());
   Solutions.Hidden = 1;
   FrameSpec large;
   large.storeys = Count(argc > 1 ? argv[1] : nullptr, 100);

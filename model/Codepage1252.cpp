@@ -1,7 +1,9 @@
 #include "model/Codepage1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -51,6 +53,21 @@ char32_t DecodeUtf8(std::string_view text, std::size_t &i) {
   return c;
 }
 
+// The length of the run of ASCII bytes that text starts with, most of any
+// text, read eight bytes at a time.
+std::size_t AsciiRun(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  std::size_t n = 0;
+  for (std::uint64_t word = 0; n + 8 <= text.size(); n += 8) {
+    std::memcpy(&word, text.data() + n, 8);
+    if ((word & kHighBits) != 0)
+      break;
+  }
+  while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80)
+    ++n;
+  return n;
+}
+
 } // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
@@ -64,19 +81,41 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+  std::string out(text.size(), '\0');
+  out.resize(static_cast<std::size_t>(EncodeCp1252(text, out.data()) - out.data()));
+  return out;
+}
+
+char *EncodeCp1252(std::string_view text, char *out) {
   for (std::size_t i = 0; i < text.size();) {
-    // Runs of ASCII, most of any text, are copied as they stand.
-    std::size_t end = i;
-    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80)
-      ++end;
-    out.append(text.data() + i, end - i);
-    i = end;
+    const std::size_t run = AsciiRun(text.substr(i));
+    std::memcpy(out, text.data() + i, run);
+    out += run;
+    i += run;
     if (i < text.size())
-      out += EncodeOne(DecodeUtf8(text, i));
+      *out++ = EncodeOne(DecodeUtf8(text, i));
   }
   return out;
+}
+
+std::size_t Cp1252Length(std::string_view text) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t run = AsciiRun(text.substr(i));
+    n += run;
+    i += run;
+    if (i < text.size()) {
+      DecodeUtf8(text, i);
+      ++n;
+    }
+  }
+  return n;
+}
+
+std::size_t Utf8CharacterStart(std::string_view text, std::size_t i) {
+  while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+    ++i;
+  return std::min(i, text.size());
 }
 
 std::size_t Utf8Length(std::string_view text) {

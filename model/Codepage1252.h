@@ -11,6 +11,15 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Encodes UTF-8 into 1252.  A character without a 1252 code, and a byte that
 // is not valid UTF-8, is written as '?'.
 std::string Utf8ToCp1252(std::string_view text);
+// The same into out, which has room for text.size() bytes (a 1252 text is
+// never longer); returns the end of what was written.
+char *EncodeCp1252(std::string_view text, char *out);
+// The number of bytes EncodeCp1252 writes for text.
+std::size_t Cp1252Length(std::string_view text);
+// The first position from i on (text.size() at most) where a character
+// starts: a text cut there encodes, piece by piece, to the bytes the whole
+// text encodes to, invalid sequences included.
+std::size_t Utf8CharacterStart(std::string_view text, std::size_t i);
 
 // Number of characters (code points) in a UTF-8 text: the width a column
 // takes on paper.

@@ -5,10 +5,6 @@
 #include <cstdarg>
 #include <cstring>
 
-double Interpolate(double a, double b, double t) {
-  return (1.0 - t) * a + t * b;
-}
-
 char *Trim(char *text) {
   std::size_t length = std::strlen(text);
   while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t'))

@@ -6,7 +6,9 @@
 #include <string>
 
 // (1 - t) * a + t * b.
-double Interpolate(double a, double b, double t);
+inline double Interpolate(double a, double b, double t) {
+  return (1.0 - t) * a + t * b;
+}
 
 // a when b < a, else b.
 inline std::int32_t IMax(std::int32_t a, std::int32_t b) {

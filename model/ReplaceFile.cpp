@@ -1,5 +1,6 @@
 #include "model/ReplaceFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -80,6 +81,23 @@ bool KeepOwnerAndMode(const struct stat &target, int fd) {
   return fchmod(fd, target.st_mode & 07777) == 0;
 }
 
+// Writes bytes in pieces and has the system start writing each piece to
+// disk at once, so that the flush at the end waits for the last pieces only.
+bool WriteAndStartFlush(int fd, std::string_view bytes) {
+  constexpr std::size_t kPiece = std::size_t{8} << 20;
+  for (std::size_t offset = 0; offset < bytes.size(); offset += kPiece) {
+    const std::size_t length = std::min(kPiece, bytes.size() - offset);
+    if (!WriteAll(fd, bytes.substr(offset, length)))
+      return false;
+#ifdef SYNC_FILE_RANGE_WRITE
+    // Only a start: the fsync that follows waits for it and reports failures.
+    sync_file_range(fd, static_cast<off_t>(offset), static_cast<off_t>(length),
+                    SYNC_FILE_RANGE_WRITE);
+#endif
+  }
+  return true;
+}
+
 // The crash-safe way for a regular file or a new one: a temporary file
 // beside the target, renamed over it once written and flushed.
 bool ReplaceBeside(const std::string &target, const struct stat *existing, std::string_view bytes) {
@@ -87,7 +105,8 @@ bool ReplaceBeside(const std::string &target, const struct stat *existing, std::
   const int fd = CreateTemporaryBeside(target, temporary);
   if (fd < 0)
     return false;
-  bool ok = (!existing || KeepOwnerAndMode(*existing, fd)) && WriteAll(fd, bytes) && fsync(fd) == 0;
+  bool ok = (!existing || KeepOwnerAndMode(*existing, fd)) && WriteAndStartFlush(fd, bytes) &&
+            fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
   ok = ok && std::rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok)

@@ -2,7 +2,9 @@
 #include "analysis/ProtocolFormat.h"
 #include "model/CLocale.h"
 #include "model/Codepage1252.h"
+#include "tests/support/TempFolder.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -147,4 +149,26 @@ TEST(ProtocolText, NumbersAreFormattedAsPrintfFormatsThem) {
           FormatC("%5d    %5d   %10s   %#10.4lg \n", 1, 2, "   Last   ", 1e5) +
           FormatC("%5s|%-6s|%.3s|%7.7s|%ld|100%%\n", "Global", "ab", "abcdef", "Normalkraft", -9L));
   EXPECT_EQ(ByHand("%#10.4lg", 0.0), "     0.000");
+}
+
+// A protocol of megabytes is converted in pieces on several threads, cut
+// where a character starts: the file holds the conversion of the whole
+// text.  Nearly all of this text is continuation bytes (of characters of
+// four bytes and long stray runs), so the cuts fall inside them.
+TEST(ProtocolText, ALongProtocolIsWrittenAsItsWholeConversion) {
+  std::string text = "\x80\xA4"; // stray continuation bytes first
+  for (int line = 0; text.size() < (std::size_t{3} << 20); ++line) {
+    text += "Kräfte € \xF0\x9F\x98\x80";
+    text.append(static_cast<std::size_t>(200 + line % 7), '\x80');
+    text += "\xC3(\xE2\x82\n";
+  }
+  text += "\xE2\x82"; // cut at the very end
+  const TempFolder folder;
+  ASSERT_TRUE(WriteProtocolFile(folder.File("lang.txt"), text));
+  const std::string bytes = TempFolder::Load(folder.File("lang.txt"));
+  const std::string whole = Utf8ToCp1252(text);
+  ASSERT_EQ(bytes.size(), whole.size());
+  EXPECT_TRUE(bytes == whole) << "differs from byte "
+                              << std::mismatch(bytes.begin(), bytes.end(), whole.begin()).first -
+                                     bytes.begin();
 }

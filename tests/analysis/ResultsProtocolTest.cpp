@@ -3,6 +3,7 @@
 // E A = 1e6; z points down, so a load +10 in z is a downward load.
 #include "analysis/ResultsProtocol.h"
 #include "analysis/Drivers.h"
+#include "analysis/LoadRowIndex.h"
 #include "analysis/ResultSets.h"
 #include "analysis/SolveStep.h"
 #include "model/Codepage1252.h"
@@ -390,4 +391,58 @@ TEST_F(ResultsProtocol, ExamplePortalFrameAfterEachAnalysis) {
     ExpectPrinted(t.reactions.at(1)[0] + t.reactions.at(4)[0], -19, 1e-2);
     ExpectPrinted(t.reactions.at(1)[1] + t.reactions.at(4)[1], -116, 1e-1);
   }
+}
+
+// A row of 60 clamped columns joined by girders, some with hinges, warmed
+// and bowed, with every count of output intervals: on several threads the
+// protocol is the one thread's byte for byte, after first- and second-order
+// analysis, and where a beam position is uncovered both stop at the same
+// byte with the same exception.
+TEST_F(ResultsProtocol, ThreadsWriteTheBytesOfOneThread) {
+  constexpr int n = 60;
+  Material(1, kE, kI, kA, 1.2e-5);
+  for (int i = 1; i <= n; ++i) {
+    Node(i, 4.0 * i, 0, 1, 1, 1);
+    Node(n + i, 4.0 * i, -3);
+    Beam(i, i, n + i, 1, 0.3);
+  }
+  for (int i = 1; i < n; ++i)
+    Beam(n + i, n + i, n + i + 1);
+  for (int b = 0; b < 2 * n - 1; ++b)
+    Beams.At(b).intervals = b % 9;
+  for (int h = 1; h <= 10; ++h)
+    AddHinge(h, n + 5 * h, 0.5, h % 3 == 0 ? kHingeShearForce : kHingeMoment);
+  NodeLoad(1, n + 1, 2 * n, 5, 20, 0);
+  BeamLoad(1, n + 1, 2 * n - 1, kLocalAxes, 10, 10, 0, 0);
+  PointLoad(1, n + 7, 0.3, 0, 40, 0);
+  Temperature(1, 1, n / 2, 0, 30);
+  Imperfection(1, 1, n, 0.005, 0.002);
+  const ProtocolHeader header{"reihe.ssy", "reihe.sla"};
+  for (int (*run)(SolutionsCont &) : {RunFirstOrder, RunSecondOrder}) {
+    ASSERT_EQ(run(Solutions), kSolved);
+    std::string one;
+    ASSERT_TRUE(PrintResults(one, header, 1));
+    for (int threads : {2, 3, 8}) {
+      ReindexLoadRows(); // the threads meet the indexes of the loads stale
+      std::string many;
+      ASSERT_TRUE(PrintResults(many, header, threads));
+      EXPECT_EQ(many, one) << threads << " threads";
+    }
+  }
+
+  Solutions.Elements.At(Beams.At(n + 40).firstElement).x1 = 0.1;
+  auto stopped = [&](int threads) {
+    std::string text;
+    try {
+      PrintResults(text, header, threads);
+      ADD_FAILURE() << "no exception on " << threads << " threads";
+    } catch (const Exception &e) {
+      EXPECT_STREQ(e.what(), "Schale nicht gefunden");
+    }
+    return text;
+  };
+  const std::string one = stopped(1);
+  EXPECT_NE(one.find("Schnittkräfte des Stabes 101"), std::string::npos);
+  EXPECT_EQ(one.find("Schnittkräfte des Stabes 102"), std::string::npos);
+  EXPECT_EQ(stopped(4), one);
 }

@@ -31,6 +31,26 @@ TEST(Codepage1252, UnencodableAndInvalidInputBecomesQuestionMark) {
             "?x"); // no lead byte
 }
 
+// Runs of ASCII are read eight bytes at a time: a character beyond ASCII,
+// valid or not, converts alike at every place of such a word and before
+// tails of every length.
+TEST(Codepage1252, EveryCharacterAtEveryPlaceOfAWord) {
+  const std::pair<std::string, std::string> characters[] = {{"ä", "\xE4"},
+                                                            {"€", "\x80"},
+                                                            {"∞", "?"},
+                                                            {"\xC3(", "?("},
+                                                            {"\x80", "?"},
+                                                            {"ß\xC3", "\xDF?"},
+                                                            {"\xF0\x9F\x98\x80", "?"}};
+  for (const auto &[utf8, cp1252] : characters)
+    for (std::size_t before = 0; before < 20; ++before)
+      for (std::size_t after : {0, 1, 7, 8, 9, 17}) {
+        const std::string left(before, 'L'), right(after, 'r');
+        EXPECT_EQ(Utf8ToCp1252(left + utf8 + right), left + cp1252 + right)
+            << before << " bytes before " << utf8 << ", " << after << " after";
+      }
+}
+
 TEST(Codepage1252, LengthCountsCharactersNotBytes) {
   EXPECT_EQ(Utf8Length("Stablänge"), 9u);
   EXPECT_EQ(Utf8Length(""), 0u);
