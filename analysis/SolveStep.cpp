@@ -92,16 +92,25 @@ int SolveAndRecover(SolutionsCont &context, KMatrix &K, Vektor &F, std::int32_t 
 StepStorage::StepStorage() = default;
 StepStorage::~StepStorage() = default;
 
+const int *StepStorage::TestedStatus(double loadFactor) const {
+  for (const auto &test : tested)
+    if (test.first == loadFactor)
+      return &test.second;
+  return nullptr;
+}
+
 int SolveStep(SolutionsCont &context, std::int32_t flags, StepStorage *storage) {
   ReindexLoadRows();
   StepStorage own;
   StepStorage &kept = storage != nullptr ? *storage : own;
+  const bool stabilityTest = (flags & kBuckling) && !(flags & kQuietSolve);
+  const int *known = stabilityTest ? kept.TestedStatus(context.LoadFactor) : nullptr;
   if (kept.K == nullptr) {
     kept.expansions = std::make_unique<DofExpansions>(FGTab);
     kept.K = std::make_unique<KMatrix>(FGTab.equationCount);
     SetProfile(context.Elements, *kept.K);
     kept.K->FinishProfile();
-  } else {
+  } else if (known == nullptr) {
     kept.K->Zero();
   }
   const DofExpansions &expansions = *kept.expansions;
@@ -112,7 +121,8 @@ int SolveStep(SolutionsCont &context, std::int32_t flags, StepStorage *storage) 
   if (context.TensionOption != 0)
     flags |= kTensionBars;
   ComputeSecondOrderParams(context.Elements, flags);
-  AssembleStiffness(context.Elements, K, F, flags, expansions);
+  if (known == nullptr)
+    AssembleStiffness(context.Elements, K, F, flags, expansions);
   FGTab.ResetReactions();
   if (!(flags & kBuckling)) {
     Upcalls().SetStep(5);
@@ -125,7 +135,11 @@ int SolveStep(SolutionsCont &context, std::int32_t flags, StepStorage *storage) 
   }
   if (flags & kBuckling)
     Upcalls().ShowNormText(FormatC("Lastfaktor = %lf", context.LoadFactor));
-  if ((flags & kBuckling) && !(flags & kQuietSolve))
-    return LDLDecompose(K);
-  return SolveAndRecover(context, K, F, flags);
+  if (!stabilityTest)
+    return SolveAndRecover(context, K, F, flags);
+  if (known != nullptr)
+    return *known;
+  const int status = LDLDecompose(K);
+  kept.tested.emplace_back(context.LoadFactor, status);
+  return status;
 }

@@ -4,6 +4,8 @@
 // recovery of the results or, for the buckling analysis, the stability test.
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class DofExpansions;
 class ElementContainer;
@@ -23,8 +25,17 @@ constexpr int kFailed = 2;
 struct StepStorage {
   StepStorage();
   ~StepStorage();
+  // The status of an earlier stability test at exactly this load factor,
+  // or nullptr.
+  const int *TestedStatus(double loadFactor) const;
+
   std::unique_ptr<DofExpansions> expansions;
   std::unique_ptr<KMatrix> K;
+  // The stability tests made on this storage: load factor and status.  The
+  // matrix depends on nothing else, so a test at a factor tested before
+  // gives that status again without being assembled and factorised (the
+  // search for the critical factor comes back to factors it has tested).
+  std::vector<std::pair<double, int>> tested;
 };
 
 // Without storage the step builds its own and frees it at the end.

@@ -2,6 +2,7 @@
 // with the effective length factor beta of the end conditions.  Columns
 // stand from (0, 0) up to (0, -5); the load presses down on the top.
 #include "analysis/Drivers.h"
+#include "analysis/SkylineSolver.h"
 #include "analysis/SolveStep.h"
 #include "tests/support/FrameFixture.h"
 
@@ -101,4 +102,30 @@ TEST_F(Buckling, TwinColumnsHaveNoSingleBucklingShape) {
   EXPECT_EQ(upcalls.boxes[0].text, "Knickbiegelinie kann nicht bestimmt werden !\n"
                                    "Möglicherweise existiert ein mehrfacher Eigenwert");
   EXPECT_EQ(upcalls.states.back(), StatusWindowState::Finished);
+}
+
+// The search comes back to load factors it has tested; such a test takes the
+// status of the earlier one instead of factorising again.  That status must
+// be the one a fresh test gives, and every test still shows its number and
+// factor in the status window.
+TEST_F(Buckling, ARepeatedLoadFactorGivesTheStatusOfAFreshTest) {
+  Column(1, 1, 0, 1, 0, 1000); // critical factor 3.9478
+  ASSERT_EQ(PrepareAnalysis(Solutions, kBuckling), kSolved);
+  StepStorage shared;
+  ASSERT_EQ(SolveStep(Solutions, kFirstOrder, &shared), kSolved);
+  NormalForceChange(Solutions);
+  const double factors[] = {3.0, 4.0, 3.5, 4.0, 3.0, 3.9, 4.0, 3.9};
+  for (const double factor : factors) {
+    SCOPED_TRACE(factor);
+    Solutions.LoadFactor = factor;
+    const int reused = SolveStep(Solutions, kBuckling, &shared);
+    StepStorage fresh;
+    EXPECT_EQ(SolveStep(Solutions, kBuckling, &fresh), reused);
+    EXPECT_EQ(reused == kFactorised, factor < 3.9478);
+  }
+  EXPECT_EQ(shared.tested.size(), 4u) << "each factor factorised once";
+  int shown = 0;
+  for (const std::string &text : upcalls.normTexts)
+    shown += text.rfind("Lastfaktor = 4.000000", 0) == 0;
+  EXPECT_EQ(shown, 6) << "three tests at 4.0 on each storage";
 }
