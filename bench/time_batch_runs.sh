@@ -12,8 +12,11 @@
 # Prints first the time of a run that only starts the program and closes it,
 # then one line per frame: the wall-clock time of the whole run, the peak
 # resident memory (when /usr/bin/time is there), the protocols written, and
-# how the run ended; then every message the program would have shown.
-# build/bin/analysis_bench and build/bin/factor_bench give the stages.
+# how the run ended; then, per frame, the stages of a first-order run timed
+# as the differences of runs that stop after each command (start and close,
+# reading both files, SOLVEI, SAVERESULT); then every message the program
+# would have shown.  build/bin/analysis_bench splits the analysis further
+# (model build and numbering, assembly, factorisation and solve).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 timeout_s="${KELMOR_BENCH_TIMEOUT:-300}"
@@ -105,6 +108,31 @@ run_frame() {
     "${peak:--}" "$written/$expected" "$ended"
 }
 
+# Seconds of a run of the batch lines given, in the frame's folder.
+time_lines() {
+  local folder="$1"
+  shift
+  printf '%s\n' HIDE "$@" CLOSE >"$folder/stage.bat"
+  local start
+  start="$(date +%s.%N)"
+  (cd "$folder" && QT_QPA_PLATFORM=offscreen KELMOR_MESSAGE_LOG="$folder/stage.log" \
+    TMPDIR="$folder/tmp" XDG_RUNTIME_DIR="$folder/tmp" \
+    timeout -k 5 "$timeout_s" ./Kelmor stage.bat 2>/dev/null) || true
+  LC_ALL=C awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN {printf "%.3f", b - a}'
+}
+
+# The first-order run of a frame stage by stage.
+stage_line() {
+  local folder="$work/$1" open=("OPENSYSTEM = frame.ssy" "OPENLOAD = frame.sla")
+  local started read solved saved
+  started="$(time_lines "$folder")"
+  read="$(time_lines "$folder" "${open[@]}")"
+  solved="$(time_lines "$folder" "${open[@]}" SOLVEI)"
+  saved="$(time_lines "$folder" "${open[@]}" SOLVEI "SAVERESULT = stage.txt")"
+  LC_ALL=C awk -v f="$1" -v a="$started" -v b="$read" -v c="$solved" -v d="$saved" \
+    'BEGIN {printf "%-9s %9.2f %9.2f %9.2f %11.2f %9.2f\n", f, a, b - a, c - b, d - c, d}'
+}
+
 # Start and close alone, in a folder of its own.
 mkdir -p "$work/start/tmp" && chmod 700 "$work/start/tmp"
 cp "$root/build/bin/Kelmor" "$work/start/"
@@ -119,6 +147,12 @@ printf '%-9s %-30s %-7s %9s %9s %6s   %s\n' frame "size" SOLVEK "wall s" "peak M
   files "end"
 for size in "${sizes[@]}"; do
   run_frame "$size"
+done
+
+echo
+printf '%-9s %9s %9s %9s %11s %9s\n' frame start read SOLVEI SAVERESULT "wall s"
+for size in "${sizes[@]}"; do
+  stage_line "$size"
 done
 
 # Everything the program would have shown in a message box, and what it
