@@ -45,6 +45,9 @@ constexpr double kPivotLimit = 1e-15;
 constexpr double kRelativePivotLimit = 1e-9;
 // Below this many multiply-adds the threads cost more than they save.
 constexpr double kThreadedWork = 2e7;
+// Band width per thread: on a narrower band the threads wait on one another
+// for the columns next to the diagonal more than they gain.
+constexpr std::int32_t kBandPerThread = 64;
 // Columns reduced together; one kernel call serves them all.
 constexpr std::int32_t kGroup = 8;
 
@@ -372,5 +375,5 @@ int LDLDecompose(KMatrix &K, int threads) {
 int LDLDecompose(KMatrix &K) {
   if (FactorisationWork(K) < kThreadedWork)
     return LDLDecompose(K, 1);
-  return LDLDecompose(K, AnalysisThreads());
+  return LDLDecompose(K, AnalysisThreads(K.Bandwidth() / kBandPerThread));
 }
