@@ -289,9 +289,14 @@ public:
   }
 
   int Run(int threads) {
-    // Groups are handed out as threads ask for them, so when the system
-    // refuses a thread the others do its share.
-    RunOnThreads(threads, [this](int) { Work(); });
+    // Groups are handed out in order as threads ask for them, so when the
+    // system refuses a thread the others do its share.
+    std::vector<std::vector<double>> products(
+        static_cast<std::size_t>(threads),
+        std::vector<double>(static_cast<std::size_t>(pivots.height)));
+    ForEachInParallel((K.N() + kGroup - 1) / kGroup, threads, [&](int group, int thread) {
+      Reduce(group * kGroup, products[static_cast<std::size_t>(thread)].data());
+    });
     return failed.load() ? kPivotTooSmall : DiagonalStatus(K);
   }
 
@@ -302,23 +307,19 @@ public:
   void PivotDone(std::int32_t c) { Mark(c, kDone); }
 
 private:
-  void Work() {
-    std::vector<double> products(static_cast<std::size_t>(pivots.height));
-    while (!failed.load(std::memory_order_relaxed)) {
-      const std::int32_t j0 = next.fetch_add(kGroup, std::memory_order_relaxed);
-      if (j0 >= K.N())
-        return;
-      const std::int32_t j1 = std::min(j0 + kGroup, K.N());
-      const GroupResult result = ReduceGroup(K, j0, j1, pivots, products.data(), *this);
-      if (result == GroupResult::Finished)
-        continue;
-      // Whoever waits for a column of this group learns that it never comes.
-      failed.store(true);
-      for (std::int32_t c = j0; c < j1; ++c)
-        if (done[c].load(std::memory_order_relaxed) != kDone)
-          Mark(c, kAbandoned);
+  // The group of columns from j0 on; nothing once the factorisation has
+  // been abandoned.
+  void Reduce(std::int32_t j0, double *products) {
+    if (failed.load(std::memory_order_relaxed))
       return;
-    }
+    const std::int32_t j1 = std::min(j0 + kGroup, K.N());
+    if (ReduceGroup(K, j0, j1, pivots, products, *this) == GroupResult::Finished)
+      return;
+    // Whoever waits for a column of this group learns that it never comes.
+    failed.store(true);
+    for (std::int32_t c = j0; c < j1; ++c)
+      if (done[c].load(std::memory_order_relaxed) != kDone)
+        Mark(c, kAbandoned);
   }
 
   void Mark(std::int32_t c, std::uint8_t state) { done[c].store(state, std::memory_order_release); }
@@ -345,7 +346,6 @@ private:
   KMatrix &K;
   PivotStore pivots;
   std::unique_ptr<std::atomic<std::uint8_t>[]> done;
-  std::atomic<std::int32_t> next{0};
   std::atomic<bool> failed{false};
 };
 

@@ -4,7 +4,6 @@
 #include "model/HugePages.h"
 
 #include <algorithm>
-#include <atomic>
 
 namespace {
 
@@ -27,14 +26,6 @@ ParallelText::ParallelText(int threads, std::size_t bytes) : threads(std::max(th
     buffer.reserve(bytes);
     PreferHugePages(buffer.data(), buffer.capacity());
   }
-}
-
-void ForEachInParallel(int count, int threads, const ParallelTask &task) {
-  std::atomic<int> next{0};
-  RunOnThreads(std::clamp(threads, 1, std::max(count, 1)), [&](int thread) {
-    for (int item; (item = next.fetch_add(1, std::memory_order_relaxed)) < count;)
-      task(item, thread);
-  });
 }
 
 void ParallelText::Append(std::string &text, int count, const AppendRange &appendRange) {

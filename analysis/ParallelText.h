@@ -19,15 +19,6 @@
 // Appends the text of the pieces first .. last - 1 to part.
 using AppendRange = std::function<void(std::string &part, int first, int last)>;
 
-// Does item number item (0 .. count - 1) on thread number thread.
-using ParallelTask = std::function<void(int item, int thread)>;
-
-// Calls task for the items 0 .. count - 1 on up to threads threads, thread 0
-// the calling one; an idle thread takes the next item not yet taken.  When
-// the system refuses a thread the others do its share.  task must not raise
-// an exception.
-void ForEachInParallel(int count, int threads, const ParallelTask &task);
-
 class ParallelText {
 public:
   // threads: the most threads a call uses, the calling one among them (at

@@ -1,6 +1,7 @@
 #include "analysis/ParallelWork.h"
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -101,4 +102,12 @@ void RunOnThreads(int count, const std::function<void(int)> &work) {
     work(t);
   for (std::thread &helper : helpers)
     helper.join();
+}
+
+void ForEachInParallel(int count, int threads, const ParallelTask &task) {
+  std::atomic<int> next{0};
+  RunOnThreads(std::clamp(threads, 1, std::max(count, 1)), [&](int thread) {
+    for (int item; (item = next.fetch_add(1, std::memory_order_relaxed)) < count;)
+      task(item, thread);
+  });
 }

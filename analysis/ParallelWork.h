@@ -24,6 +24,15 @@ int CountCpuList(std::string_view list);
 // (the reading thread among them); -1 when the text has no such line.
 int RunningThreads(std::string_view procStat);
 
+// Does item number item (0 .. count - 1) on thread number thread.
+using ParallelTask = std::function<void(int item, int thread)>;
+
+// Calls task for the items 0 .. count - 1 on up to threads threads, thread 0
+// the calling one; an idle thread takes the next item not yet taken, so the
+// items are begun in order.  When the system refuses a thread the others do
+// its share.  task must not raise an exception.
+void ForEachInParallel(int count, int threads, const ParallelTask &task);
+
 // Runs work(t) for t = 0 .. count - 1 at once, t = 0 on the calling thread
 // and the others on threads of their own; returns when all are done.  Where
 // the system refuses a thread, its part runs on the calling thread after the

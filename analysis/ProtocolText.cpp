@@ -1,6 +1,5 @@
 #include "analysis/ProtocolText.h"
 
-#include "analysis/ParallelText.h"
 #include "analysis/ParallelWork.h"
 #include "analysis/ProtocolFormat.h"
 #include "model/Codepage1252.h"

@@ -68,6 +68,19 @@ std::size_t AsciiRun(std::string_view text) {
   return n;
 }
 
+// Walks text as its 1252 bytes are written: ascii(run) for each run of
+// ASCII bytes, other(c) for each other character (U+FFFD for invalid bytes).
+template <class Ascii, class Other>
+void WalkForCp1252(std::string_view text, Ascii ascii, Other other) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t run = AsciiRun(text.substr(i));
+    ascii(text.substr(i, run));
+    i += run;
+    if (i < text.size())
+      other(DecodeUtf8(text, i));
+  }
+}
+
 } // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
@@ -87,28 +100,20 @@ std::string Utf8ToCp1252(std::string_view text) {
 }
 
 char *EncodeCp1252(std::string_view text, char *out) {
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t run = AsciiRun(text.substr(i));
-    std::memcpy(out, text.data() + i, run);
-    out += run;
-    i += run;
-    if (i < text.size())
-      *out++ = EncodeOne(DecodeUtf8(text, i));
-  }
+  WalkForCp1252(
+      text,
+      [&](std::string_view run) {
+        std::memcpy(out, run.data(), run.size());
+        out += run.size();
+      },
+      [&](char32_t c) { *out++ = EncodeOne(c); });
   return out;
 }
 
 std::size_t Cp1252Length(std::string_view text) {
   std::size_t n = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t run = AsciiRun(text.substr(i));
-    n += run;
-    i += run;
-    if (i < text.size()) {
-      DecodeUtf8(text, i);
-      ++n;
-    }
-  }
+  WalkForCp1252(
+      text, [&](std::string_view run) { n += run.size(); }, [&](char32_t) { ++n; });
   return n;
 }
 

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ constexpr TColor kRed = 0x0000FF;
 constexpr TColor kGreen = 0x008000;
 constexpr TColor kBlue = 0xC00000;
 constexpr TColor kYellow = 0x80FFFF;
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 
 void Rectangle(PaintContainer &pc, Point2D a, Point2D b) {
   pc.PolyStart(a, 1);

@@ -4,9 +4,10 @@
 #include "model/Commonfkc.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace {
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 // Beyond this many dash periods a line is drawn solid: the pen is then far
 // too thin for the pattern to show.
 constexpr double kMaxPeriods = 10000.0;

@@ -13,10 +13,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 constexpr int kBlue = 0xFF0000, kRed = 255, kBlack = 0;
 // Text alignment flags used here.
 constexpr int kRightOf = kTextRight, kCentred = kTextCentred, kAbove = kTextAbove,

@@ -7,10 +7,11 @@
 #include "model/GeometryQueries.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 constexpr double kHalfPi = 1.5707963267948966;
 // Springs of an elastic bedding: size and pen width as fractions of L.
 constexpr double kSpringSize = 0.027;

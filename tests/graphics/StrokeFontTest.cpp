@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 
 namespace {
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 using Rows = std::vector<std::vector<double>>;
 
 // Where the baseline of a text that starts with '1' begins: its first

@@ -5,9 +5,10 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numbers>
 
 namespace {
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 using Texts = std::vector<std::string>;
 
 void ExpectLine(const std::vector<double> &line, std::vector<double> expected) {
