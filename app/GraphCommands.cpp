@@ -6,19 +6,16 @@
 #include <QAction>
 #include <QMenu>
 
-TGraphForm *TMainForm::NewGraphWindow() {
-  return new TGraphForm(MdiArea);
+TGraphForm *TMainForm::NewGraphWindow(int tab) {
+  return new TGraphForm(MdiArea, tab);
 }
 
 void TMainForm::Grafik1Click() {
   NewGraphWindow();
 }
 
-// A new window shows the view at the item's position in the popup.
+// A new window shows the view at the item's position in the popup, fitted
+// to that view's drawing.
 void TMainForm::ResultViewClick(QAction *item) {
-  const int index = static_cast<int>(PopupMenu1->actions().indexOf(item));
-  TGraphForm *window = NewGraphWindow();
-  if (!window->State().SelectTab(index))
-    return;
-  window->TabControl2Change();
+  NewGraphWindow(static_cast<int>(PopupMenu1->actions().indexOf(item)));
 }

@@ -81,8 +81,9 @@ public:
   void ShowInputFault(const InputFault &fault);
   QPointer<TSystemInputForm> SystemInputWindow;
   QPointer<TLoadInputForm> LoadInputWindow;
-  // A new graph window on the first tab of the current analysis kind.
-  TGraphForm *NewGraphWindow();
+  // A new graph window on tab of the current analysis kind (the first one
+  // when there is no such tab), fitted to its drawing.
+  TGraphForm *NewGraphWindow(int tab = 0);
 
   // The help file beside the program.
   std::string HelpFileName() const;

@@ -26,7 +26,9 @@ struct DialogRequest {
   MsgResult defaultButton = MsgResult::Ok; // message boxes only
   MsgIcon icon = MsgIcon::None;            // message boxes only
   std::string filter;                      // file dialogs: "Name|*.a;*.b|..."
-  std::string fileName;                    // file dialogs: the name offered first
+  std::string fileName;                    // file dialogs: the name offered first;
+                                           // print: the PDF file offered
+                                           // when there is no printer
   int color = 0;                           // colour dialogs: the colour offered first
 };
 

@@ -7,8 +7,9 @@ namespace {
 constexpr int kCaptionOffset = 6;
 // The picture's diagonal in millimetres.
 constexpr float kPictureDiagonal = 150.0f;
-// Units of 0.01 mm per picture pixel.
-constexpr int kUnitsPerPixel = 30;
+// The image's resolution, and the units of 0.01 mm in an inch.
+constexpr int kImageDpi = 300;
+constexpr int kUnitsPerInch = 2540;
 // More than any side of a picture whose diagonal is 150 mm.
 constexpr double kMaxUnits = 20000.0;
 } // namespace
@@ -44,8 +45,11 @@ std::optional<PictureSize> PictureSizeOf(const PaintContainer &display, const Bo
   PictureSize size;
   size.mmWidth = static_cast<int>(width);
   size.mmHeight = static_cast<int>(height);
-  size.target = {0, 0, size.mmWidth / kUnitsPerPixel, size.mmHeight / kUnitsPerPixel};
-  if (size.target.right < 1 || size.target.bottom < 1)
+  size.target = {0, 0, size.mmWidth, size.mmHeight};
+  size.image = {0, 0, size.mmWidth * kImageDpi / kUnitsPerInch,
+                size.mmHeight * kImageDpi / kUnitsPerInch};
+  size.thinnestPen = kUnitsPerInch / kImageDpi;
+  if (size.image.right < 1 || size.image.bottom < 1)
     return std::nullopt;
   return size;
 }

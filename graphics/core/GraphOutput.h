@@ -27,15 +27,22 @@ void PrintTile(TCanvas &canvas, double aspect, const std::string &caption,
                const PaintContainer &display, const Box2D &viewBox);
 
 // The size of the exported picture of a view box: its diagonal is 150 mm
-// whatever the model's size, its proportions those of the view.
+// whatever the model's size, its proportions those of the view.  The SVG
+// is drawn in units of 0.01 mm, fine enough that the stroke-font labels
+// keep their shapes; the image beside it on the clipboard has 300 dpi.
 struct PictureSize {
   int mmWidth = 0;  // in 0.01 mm
   int mmHeight = 0; // in 0.01 mm
-  TRect target;     // (0, 0, mmWidth / 30, mmHeight / 30) in pixels
+  TRect target;     // (0, 0, mmWidth, mmHeight): the SVG, in 0.01 mm
+  TRect image;      // the image in pixels of 300 dpi, truncated
+  // The SVG's thinnest pen in 0.01 mm: one pixel of the image, so that a
+  // line the image draws one pixel wide shows as wide in the SVG, also in
+  // programs that ignore a cosmetic pen.
+  int thinnestPen = 0;
 };
 
 // The picture size of display seen through viewBox, with the scale held as
 // a 32-bit float as the older files were made.  Nothing when the list is
 // empty, the view's diagonal is not positive and finite, or a side of the
-// target would be below one pixel: there is no picture to make.
+// image would be below one pixel: there is no picture to make.
 std::optional<PictureSize> PictureSizeOf(const PaintContainer &display, const Box2D &viewBox);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -115,9 +116,18 @@ void GraphWindow::MouseMove(PixelPoint at, int width, int height) {
   }
 }
 
+// The press of the double click has started a gesture (a pan or a zoom
+// rectangle of no size) whose release repaints, also when it is refused.
+void GraphWindow::DoubleClick() {
+  ZoomIn();
+  RepaintAtRelease = true;
+}
+
 // A zoom window is used once; a pan leaves the pan armed.  A rectangle too
 // small to zoom into (a click) keeps the view and the zoom armed.
 bool GraphWindow::MouseUp(int width, int height) {
+  if (std::exchange(RepaintAtRelease, false))
+    Invalidate();
   bool zoomed = false;
   if (MouseMode == kMouseZooming) {
     if (!ZoomToRectangle(DragStart, DragEnd, width, height)) {

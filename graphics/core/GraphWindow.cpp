@@ -32,8 +32,12 @@ bool HasLayer(LayerBits layers, int k) {
 
 GraphWindow::GraphWindow(GraphWindowView *view) : Layers(kDefaultLayers), View(view) {}
 
-void GraphWindow::Open() {
+// A window opened on another tab runs that tab's change too, so that the
+// view is fitted to the drawing it shows.
+void GraphWindow::Open(int tab) {
   UpdateTabs();
+  if (tab != TabIndex && SelectTab(tab))
+    TabChange();
   KeepView = 0;
   Rebuild();
   FitToDrawing();
@@ -43,12 +47,22 @@ void GraphWindow::Open() {
 }
 
 void GraphWindow::SetLayer(int k, bool on) {
+  SwitchLayer(k, on);
+  ShowLayers();
+}
+
+void GraphWindow::SwitchLayer(int k, bool on) {
   if (k < kFirstLayer || k > kLastLayer)
     return;
   if (on)
     Layers |= static_cast<LayerBits>(1u << k);
   else
     Layers &= static_cast<LayerBits>(~(1u << k));
+}
+
+void GraphWindow::ShowLayers() {
+  if (View)
+    View->ShowLayers(Layers);
 }
 
 void GraphWindow::ToggleLayer(int k, bool on) {
@@ -69,11 +83,10 @@ void GraphWindow::UpdateTabs() {
 
 void GraphWindow::TabChange() {
   for (int k : kTabLayers)
-    SetLayer(k, false);
-  SetLayer(kLayerGeometry, true);
-  SetLayer(TabEntry(TabIndex).kind, true);
-  if (View)
-    View->ShowLoadButton(TabIndex == 0);
+    SwitchLayer(k, false);
+  SwitchLayer(kLayerGeometry, true);
+  SwitchLayer(TabEntry(TabIndex).kind, true);
+  ShowLayers();
   Rebuild();
   if (View)
     View->ShowCaption(CurrentTabName());

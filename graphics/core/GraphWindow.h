@@ -76,7 +76,9 @@ public:
   // The tab table or the current tab changed: show the state's tabs with
   // its current one, without running the tab change.
   virtual void ShowTabs() = 0;
-  virtual void ShowLoadButton(bool down) = 0;
+  // The layer bits changed: every layer button shows its bit, down when the
+  // layer is drawn.
+  virtual void ShowLayers(LayerBits layers) = 0;
   virtual void ShowCaption(const std::string &caption) = 0;
   // The picture changed: repaint the paint box.
   virtual void Invalidate() = 0;
@@ -90,14 +92,15 @@ public:
   // Default layers, scales 1, no tabs yet.  view may be null (no widget);
   // it must outlive the state.
   explicit GraphWindow(GraphWindowView *view = nullptr);
-  // The window opens: the tabs of the current analysis kind on the first
-  // one, the list built and the view fitted to it, then KeepView 1 and the
-  // caption.
-  void Open();
+  // The window opens: the tabs of the current analysis kind on tab (the
+  // first one when tab is not among them), the list built and the view
+  // fitted to it, then KeepView 1 and the caption.
+  void Open(int tab = 0);
 
   // --- Layers.
   bool Layer(int k) const { return HasLayer(Layers, k); }
-  // Sets or clears bit k; k outside 1 .. 13 does nothing.
+  // Sets or clears bit k and shows the layers; k outside 1 .. 13 does
+  // nothing.
   void SetLayer(int k, bool on);
   // A layer toggle of the tool bar: the bit, then Rebuild (KeepView stays).
   void ToggleLayer(int k, bool on);
@@ -107,7 +110,7 @@ public:
   // table is not the one they were built from, then runs the tab change.
   void UpdateTabs();
   // The tab change: layers 2, 3, 4, 7, 12 cleared, 3 set, the tab's kind set
-  // as a layer (1 .. 13), LoadButton down on tab 0 only, Rebuild, caption.
+  // as a layer (1 .. 13), the layers shown, Rebuild, caption.
   void TabChange();
   // Selects tab index without the tab change; an index outside the tabs
   // does nothing and gives false.
@@ -173,9 +176,10 @@ public:
   // Drags the rubber band (mode 2) or pans (mode 4); otherwise nothing.
   void MouseMove(PixelPoint at, int width, int height);
   // True when a zoom window was completed: the widget releases "Auschnitt"
-  // and resets the cursor.
+  // and resets the cursor.  The release after a double click repaints.
   bool MouseUp(int width, int height);
-  void DoubleClick() { ZoomIn(); }
+  // Zooms in; the picture follows at the release of the button.
+  void DoubleClick();
   // True while the rubber band of a zoom window is shown.
   bool RubberBand() const { return MouseMode == kMouseZooming; }
 
@@ -216,6 +220,9 @@ public:
 private:
   // ViewBox = the extents of Display, unless the list holds nothing.
   void FitToDrawing();
+  // Sets or clears bit k (1 .. 13) without showing it.
+  void SwitchLayer(int k, bool on);
+  void ShowLayers();
   void Draw(float L);
   void Invalidate();
   void RubberBandChanged();
@@ -223,4 +230,7 @@ private:
   GraphWindowView *View;
   // Set while a rebuild must keep ViewBox whatever KeepView says.
   bool HoldView = false;
+  // Set by a double click until the release that follows it, which shows
+  // the zoomed view whatever the gesture made of the click.
+  bool RepaintAtRelease = false;
 };

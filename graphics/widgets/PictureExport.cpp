@@ -14,15 +14,17 @@
 namespace {
 // At this resolution a picture unit is 0.01 mm, the unit of the size.
 constexpr int kSvgResolution = 2540;
+// 300 dpi, the image's resolution.
+constexpr int kImageDotsPerMetre = 11811;
 const char *const kSvgMime = "image/svg+xml";
 const char *const kCopyFailed = "Fehler beim Kopieren des Bildes in die Zwischenablage!";
 
 void Replay(QPainter &painter, const PaintContainer &display, const Box2D &viewBox,
-            const PictureSize &size) {
+            const TRect &target, int thinnestPen = 0) {
   QPainterCanvas canvas(painter);
+  canvas.SetThinnestPen(thinnestPen);
   TViewTransform transform;
-  const TRect &t = size.target;
-  transform.Fit(viewBox, t.left, t.top, t.right, t.bottom, 1.0);
+  transform.Fit(viewBox, target.left, target.top, target.right, target.bottom, 1.0);
   display.Paint(canvas, transform);
 }
 
@@ -49,17 +51,19 @@ QByteArray RenderSvg(const PaintContainer &display, const Box2D &viewBox, const 
   QPainter painter;
   if (!painter.begin(&generator))
     return {};
-  Replay(painter, display, viewBox, size);
+  Replay(painter, display, viewBox, size.target, size.thinnestPen);
   if (!painter.end())
     return {};
   return buffer.data();
 }
 
 QImage RenderImage(const PaintContainer &display, const Box2D &viewBox, const PictureSize &size) {
-  QImage image(size.target.right, size.target.bottom, QImage::Format_RGB32);
+  QImage image(size.image.right, size.image.bottom, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kImageDotsPerMetre);
+  image.setDotsPerMeterY(kImageDotsPerMetre);
   image.fill(Qt::white);
   QPainter painter(&image);
-  Replay(painter, display, viewBox, size);
+  Replay(painter, display, viewBox, size.image);
   return image;
 }
 

@@ -10,10 +10,10 @@
 #include <string>
 
 // The replay of display fitted with viewBox into size.target, as SVG bytes:
-// width and height in millimetres (units of 0.01 mm at 2540 dpi) and the
-// target as the viewBox.  Empty when the generator could not paint.
+// width and height in millimetres and the target, in units of 0.01 mm at
+// 2540 dpi, as the viewBox.  Empty when the generator could not paint.
 QByteArray RenderSvg(const PaintContainer &display, const Box2D &viewBox, const PictureSize &size);
-// The same replay on a white image of the target's size.
+// The same picture replayed into size.image: a white image of 300 dpi.
 QImage RenderImage(const PaintContainer &display, const Box2D &viewBox, const PictureSize &size);
 
 // Puts the picture on the clipboard as one QMimeData ("image/svg+xml" and

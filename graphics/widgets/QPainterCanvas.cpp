@@ -8,6 +8,8 @@
 #include <QPolygon>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace {
 QRect ToQRect(const TRect &r) {
   return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
@@ -24,11 +26,11 @@ QPainterCanvas::QPainterCanvas(QPainter &painter) : painter(painter) {
 void QPainterCanvas::ApplyPen() {
   QPen pen(penColour);
   pen.setStyle(Qt::SolidLine);
-  if (penWidth <= 1) {
+  if (penWidth <= 1 && thinnestPen <= 1) {
     pen.setWidth(0);
     pen.setCosmetic(true);
   } else {
-    pen.setWidth(penWidth);
+    pen.setWidth(std::max(penWidth, thinnestPen));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
   }
@@ -46,6 +48,11 @@ void QPainterCanvas::SetPenWidth(int width) {
   if (width < 0)
     return;
   penWidth = width;
+  ApplyPen();
+}
+
+void QPainterCanvas::SetThinnestPen(int width) {
+  thinnestPen = width;
   ApplyPen();
 }
 

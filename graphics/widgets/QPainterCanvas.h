@@ -22,6 +22,11 @@ public:
   // Widths 0 and 1 a cosmetic one-pixel pen; wider pens have round caps and
   // joins.
   void SetPenWidth(int width) override;
+  // Pens narrower than width are drawn width wide, round, instead: on a
+  // device whose pixel is too fine for a one-pixel line to be seen, or
+  // that is read by programs that ignore a cosmetic pen's width.  0, the
+  // start, keeps the cosmetic pen.
+  void SetThinnestPen(int width);
   void SetBrushColor(TColor colour) override;
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
@@ -57,6 +62,7 @@ private:
   QPainter &painter;
   QColor penColour = Qt::black;
   int penWidth = 1;
+  int thinnestPen = 0;
   QColor brushColour = Qt::white;
   QColor fontColour = Qt::black;
   QFont font;

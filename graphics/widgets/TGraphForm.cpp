@@ -7,8 +7,10 @@
 #include "model/Upcalls.h"
 #include "platform/EventGuard.h"
 #include "platform/UserMessage.h"
+#include "platform/WrapLayout.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,8 +18,8 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabBar>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -29,11 +31,32 @@ namespace {
 
 constexpr int kWindowWidth = 766;
 constexpr int kWindowHeight = 496;
-constexpr int kSpinWidth = 50;
 // The five scale spin edits: step 10, start 100, no bounds.
 constexpr int kScaleStep = 10;
 constexpr int kScaleStart = 100;
 constexpr int kUnbounded = std::numeric_limits<int>::max();
+
+// The layer toggles of the tool bar and their layers.
+struct LayerToggle {
+  QToolButton *TGraphForm::*button;
+  const char *name;
+  const char *hint;
+  int image;
+  int layer;
+};
+const LayerToggle kLayerToggles[] = {
+    {&TGraphForm::ToolButton6, "ToolButton6", "Knotennummer", kIconNodeNumbers, kLayerNodeNumbers},
+    {&TGraphForm::ToolButton7, "ToolButton7", "Stabnummer", kIconBeamNumbers, kLayerBeamNumbers},
+    {&TGraphForm::ToolButton12, "ToolButton12", "Gelenknummer", kIconHingeNumbers,
+     kLayerHingeNumbers},
+    {&TGraphForm::ToolButton8, "ToolButton8", "Materialnummer", kIconMaterialNumbers,
+     kLayerMaterialNumbers},
+    {&TGraphForm::ToolButton9, "ToolButton9", "Wertangabe", kIconValues, kLayerValues},
+    {&TGraphForm::ToolButton10, "ToolButton10", "Funktionsextrema", kIconExtrema, kLayerExtrema},
+    {&TGraphForm::LoadButton, "LoadButton", "Belastung", kIconLoads, kLayerLoads},
+    {&TGraphForm::ToolButton11, "ToolButton11", "Auflager", kIconSupports, kLayerSupports},
+    {&TGraphForm::ToolButton14, "ToolButton14", "Auflagerkräfte", kIconReactions, kLayerReactions},
+};
 
 PixelPoint ToPixel(const QPoint &p) {
   return {p.x(), p.y()};
@@ -97,7 +120,7 @@ private:
   TGraphForm &Form;
 };
 
-TGraphForm::TGraphForm(QMdiArea *area) {
+TGraphForm::TGraphForm(QMdiArea *area, int tab) {
   setObjectName("GraphForm");
   setAttribute(Qt::WA_DeleteOnClose);
   setContextMenuPolicy(Qt::PreventContextMenu);
@@ -112,7 +135,7 @@ TGraphForm::TGraphForm(QMdiArea *area) {
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget *old, QWidget *now) { FocusChanged(old, now); });
   Window = std::make_unique<GraphWindow>(static_cast<GraphWindowView *>(this));
-  Window->Open();
+  Window->Open(tab);
   {
     const QSignalBlocker b1(CSpinEdit1), b2(CSpinEdit2), b3(CSpinEdit3);
     CSpinEdit1->setValue(static_cast<int>(Window->TextScale * 100));
@@ -153,15 +176,27 @@ void TGraphForm::CreateComponents() {
 
 QToolButton *TGraphForm::AddButton(const char *name, const char *hint, int image, bool checkable) {
   auto *button = new QToolButton(ToolBar1);
+  button->setIconSize(QSize(kGraphIconSize, kGraphIconSize));
   button->setObjectName(name);
   button->setToolTip(QString::fromUtf8(hint));
   button->setIcon(GraphToolIcon(image));
   button->setCheckable(checkable);
   button->setAutoRaise(true);
-  ToolBar1->addWidget(button);
+  ToolBar1->layout()->addWidget(button);
   return button;
 }
 
+void TGraphForm::AddSeparator(const char *name) {
+  auto *line = new QFrame(ToolBar1);
+  line->setObjectName(name);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setFixedSize(style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent), kGraphIconSize);
+  ToolBar1->layout()->addWidget(line);
+}
+
+// The spin edit is as wide as the widest number of its range needs in its
+// font (its size hint).
 QSpinBox *TGraphForm::AddSpinEdit(const char *name, const char *hint, int minimum, int maximum,
                                   int step, int value, void (TGraphForm::*change)(int),
                                   int doubleClickValue) {
@@ -171,8 +206,7 @@ QSpinBox *TGraphForm::AddSpinEdit(const char *name, const char *hint, int minimu
   spin->setRange(minimum, maximum);
   spin->setSingleStep(step);
   spin->setValue(value);
-  spin->setFixedWidth(kSpinWidth);
-  ToolBar1->addWidget(spin);
+  ToolBar1->layout()->addWidget(spin);
   connect(spin, &QSpinBox::valueChanged, this,
           [this, change](int v) { Guarded([&] { (this->*change)(v); }); });
   if (doubleClickValue >= 0) {
@@ -184,9 +218,14 @@ QSpinBox *TGraphForm::AddSpinEdit(const char *name, const char *hint, int minimu
 }
 
 void TGraphForm::CreateToolBar() {
-  ToolBar1 = new QToolBar(this);
+  // The tool bar wraps its controls onto further rows when the window is
+  // too narrow for all of them.
+  ToolBar1 = new QWidget(this);
   ToolBar1->setObjectName("ToolBar1");
-  ToolBar1->setIconSize(QSize(kGraphIconSize, kGraphIconSize));
+  const int margin = style()->pixelMetric(QStyle::PM_ToolBarItemMargin) +
+                     style()->pixelMetric(QStyle::PM_ToolBarFrameWidth);
+  auto *bar = new WrapLayout(ToolBar1, style()->pixelMetric(QStyle::PM_ToolBarItemSpacing));
+  bar->setContentsMargins(margin, margin, margin, margin);
   SpeedButton1 = AddButton("SpeedButton1", "Grafik drucken", kIconPrint, false);
   CopyButton = AddButton("CopyButton", "In Zwischenablage kopieren", kIconCopy, false);
   connect(SpeedButton1, &QToolButton::clicked, this,
@@ -203,12 +242,12 @@ void TGraphForm::CreateToolBar() {
           [this] { Guarded([this] { ToolButton3Click(); }); });
   connect(ToolButton4, &QToolButton::clicked, this,
           [this] { Guarded([this] { ToolButton4Click(); }); });
-  ToolBar1->addSeparator()->setObjectName("ToolButton5");
+  AddSeparator("ToolButton5");
   CreateLayerButtons();
-  ToolBar1->addSeparator()->setObjectName("ToolButton15");
+  AddSeparator("ToolButton15");
   CSpinEdit4 = AddSpinEdit("CSpinEdit4", "Anzahl der Auswertungspunkte", 0, 100, 1,
                            kInitialEvaluationPoints, &TGraphForm::CSpinEdit4Change, 10);
-  ToolBar1->addSeparator()->setObjectName("ToolButton1");
+  AddSeparator("ToolButton1");
   CSpinEdit1 = AddSpinEdit("CSpinEdit1", "Textskalierung", -kUnbounded, kUnbounded, kScaleStep,
                            kScaleStart, &TGraphForm::CSpinEdit1Change, 100);
   CSpinEdit2 = AddSpinEdit("CSpinEdit2", "Schnittgrößenskalierung", -kUnbounded, kUnbounded,
@@ -224,29 +263,7 @@ void TGraphForm::CreateToolBar() {
 // The layer toggles in tool-bar order: each sets or clears its bit as it is
 // down or up and rebuilds.
 void TGraphForm::CreateLayerButtons() {
-  struct Toggle {
-    QToolButton *TGraphForm::*button;
-    const char *name;
-    const char *hint;
-    int image;
-    int layer;
-  };
-  static const Toggle toggles[] = {
-      {&TGraphForm::ToolButton6, "ToolButton6", "Knotennummer", kIconNodeNumbers,
-       kLayerNodeNumbers},
-      {&TGraphForm::ToolButton7, "ToolButton7", "Stabnummer", kIconBeamNumbers, kLayerBeamNumbers},
-      {&TGraphForm::ToolButton12, "ToolButton12", "Gelenknummer", kIconHingeNumbers,
-       kLayerHingeNumbers},
-      {&TGraphForm::ToolButton8, "ToolButton8", "Materialnummer", kIconMaterialNumbers,
-       kLayerMaterialNumbers},
-      {&TGraphForm::ToolButton9, "ToolButton9", "Wertangabe", kIconValues, kLayerValues},
-      {&TGraphForm::ToolButton10, "ToolButton10", "Funktionsextrema", kIconExtrema, kLayerExtrema},
-      {&TGraphForm::LoadButton, "LoadButton", "Belastung", kIconLoads, kLayerLoads},
-      {&TGraphForm::ToolButton11, "ToolButton11", "Auflager", kIconSupports, kLayerSupports},
-      {&TGraphForm::ToolButton14, "ToolButton14", "Auflagerkräfte", kIconReactions,
-       kLayerReactions},
-  };
-  for (const Toggle &toggle : toggles) {
+  for (const LayerToggle &toggle : kLayerToggles) {
     QToolButton *button = AddButton(toggle.name, toggle.hint, toggle.image, true);
     this->*toggle.button = button;
     const int layer = toggle.layer;
@@ -445,8 +462,9 @@ void TGraphForm::ShowTabs() {
   TabControl2->updateGeometry();
 }
 
-void TGraphForm::ShowLoadButton(bool down) {
-  LoadButton->setChecked(down);
+void TGraphForm::ShowLayers(LayerBits layers) {
+  for (const LayerToggle &toggle : kLayerToggles)
+    (this->*toggle.button)->setChecked(HasLayer(layers, toggle.layer));
 }
 
 void TGraphForm::ShowCaption(const std::string &caption) {

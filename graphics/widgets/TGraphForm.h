@@ -13,7 +13,6 @@
 class QMdiArea;
 class QSpinBox;
 class QTabBar;
-class QToolBar;
 class QToolButton;
 class UserMessageEvent;
 
@@ -22,9 +21,10 @@ class TGraphForm : public QWidget, private GraphWindowView {
 
 public:
   // Builds the window, adds it to area as a child of 766 x 496 pixels in
-  // the middle of the area and shows it, on the first tab of the current
-  // analysis kind with its view fitted to the drawing.
-  explicit TGraphForm(QMdiArea *area);
+  // the middle of the area and shows it, on tab of the current analysis
+  // kind (the first one when there is no such tab) with its view fitted to
+  // that tab's drawing.
+  explicit TGraphForm(QMdiArea *area, int tab = 0);
   ~TGraphForm() override;
 
   GraphWindow &State() { return *Window; }
@@ -40,7 +40,7 @@ public:
   // Shows box as the view (KeepView stays as it is) and repaints.
   void SetViewBox(const Box2D &box);
 
-  QToolBar *ToolBar1;
+  QWidget *ToolBar1;
   QToolButton *SpeedButton1, *CopyButton, *ToolButton2, *ToolButton3, *ToolButton4;
   QToolButton *ToolButton6, *ToolButton7, *ToolButton12, *ToolButton8, *ToolButton9, *ToolButton10,
       *LoadButton, *ToolButton11, *ToolButton14;
@@ -68,6 +68,7 @@ private:
   void CreateComponents();
   void CreateToolBar();
   QToolButton *AddButton(const char *name, const char *hint, int image, bool checkable);
+  void AddSeparator(const char *name);
   QSpinBox *AddSpinEdit(const char *name, const char *hint, int minimum, int maximum, int step,
                         int value, void (TGraphForm::*change)(int), int doubleClickValue);
   void CreateLayerButtons();
@@ -93,7 +94,7 @@ private:
 
   // GraphWindowView.
   void ShowTabs() override;
-  void ShowLoadButton(bool down) override;
+  void ShowLayers(LayerBits layers) override;
   void ShowCaption(const std::string &caption) override;
   void Invalidate() override;
   void ShowRubberBand() override;

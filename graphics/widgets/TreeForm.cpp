@@ -82,7 +82,10 @@ TTreeForm::TTreeForm(QWidget *parent) : QDialog(parent, kDialogBorder | Qt::Wind
   Button1 = NewButton(this, "Button1", "&Ok", QRect(left, kButtonTop, kButtonWidth, kButtonHeight));
   Button2 = NewButton(this, "Button2", "Voreinstellung",
                       QRect(right - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
+  // Enter and Esc stand for "&Ok" whichever button has the focus: a
+  // "Voreinstellung" that took it with its click must not ask again.
   Button1->setDefault(true);
+  Button2->setAutoDefault(false);
   connect(TreeView1, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem *node) { Guarded([&] { TreeView1Change(node); }); });
   connect(TreeView1, &QTreeWidget::itemDoubleClicked, this,

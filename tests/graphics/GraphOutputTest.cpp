@@ -48,7 +48,10 @@ TEST(GraphOutput, PictureHasADiagonalOf150MillimetresOrNone) {
   EXPECT_EQ(size->mmWidth, 13416);
   EXPECT_EQ(size->mmHeight, 6708);
   EXPECT_EQ((Ints{size->target.left, size->target.top, size->target.right, size->target.bottom}),
-            (Ints{0, 0, 447, 223}));
+            (Ints{0, 0, 13416, 6708}));
+  EXPECT_EQ((Ints{size->image.left, size->image.top, size->image.right, size->image.bottom}),
+            (Ints{0, 0, 1584, 792}));
+  EXPECT_EQ(size->thinnestPen, 8);
   // The size does not depend on the model's units.
   const std::optional<PictureSize> small = PictureSizeOf(pc, Box2D{0, 0, 0.002, 0.001});
   ASSERT_TRUE(small);
@@ -62,6 +65,7 @@ TEST(GraphOutput, PictureHasADiagonalOf150MillimetresOrNone) {
                            Box2D{0, 0, 1e-300, 1e-300},      // beyond a float's range
                            Box2D{0, 0, 1e300, 1e300},        //
                            Box2D{0, 0, 200, 0.01},           // under a pixel high
+                           Box2D{0, 0, 200, 0.1},            // under an image pixel
                            Box2D{0, 0, std::numeric_limits<double>::infinity(), 100}}) // not finite
     EXPECT_FALSE(PictureSizeOf(pc, box));
 }

@@ -17,10 +17,14 @@ public:
   int invalidations = 0;
   int rubberBands = 0;
   bool loadButton = false;
+  LayerBits layersShown = 0;
   std::string caption;
 
   void ShowTabs() override { ++tabsShown; }
-  void ShowLoadButton(bool down) override { loadButton = down; }
+  void ShowLayers(LayerBits layers) override {
+    layersShown = layers;
+    loadButton = HasLayer(layers, kLayerLoads);
+  }
   void ShowCaption(const std::string &text) override { caption = text; }
   void Invalidate() override { ++invalidations; }
   void ShowRubberBand() override { ++rubberBands; }

@@ -19,11 +19,37 @@
 #include <QPointer>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 #include <optional>
 
 namespace {
+
+bool SameBox(const Box2D &a, const Box2D &b) {
+  return a.xmin == b.xmin && a.ymin == b.ymin && a.xmax == b.xmax && a.ymax == b.ymax;
+}
+
+// The layer buttons that show down, by their hints.
+QStringList LayerButtonsDown(const TGraphForm &graph) {
+  QStringList down;
+  for (const QToolButton *button : {graph.ToolButton6, graph.ToolButton7, graph.ToolButton12,
+                                    graph.ToolButton8, graph.ToolButton9, graph.ToolButton10,
+                                    graph.LoadButton, graph.ToolButton11, graph.ToolButton14})
+    if (button->isChecked())
+      down << button->toolTip();
+  return down;
+}
+
+// True when the spin edit shows all of its text: with the cursor at the end
+// the first character still stands at the left edge.
+bool ShowsWholeText(QSpinBox *spin) {
+  QLineEdit *text = spin->findChild<QLineEdit *>();
+  text->setCursorPosition(text->text().size());
+  const int y = text->height() / 2;
+  return text->cursorPositionAt(QPoint(text->contentsRect().left() + 1, y)) == 0 &&
+         text->cursorPositionAt(QPoint(text->contentsRect().right() - 1, y)) == text->text().size();
+}
 
 std::vector<TGraphForm *> GraphWindows(TMainForm &form) {
   std::vector<TGraphForm *> windows;
@@ -43,12 +69,17 @@ private slots:
   void batchCommandsSetLayersAndTabs();
   void runGoesOnWhenItsWindowWasClosed();
   void modeButtonsMouseGesturesAndFocusLoss();
+  void layerButtonsShowTheLayersDrawn();
+  void doubleClickOnAuschnittRepaintsAndScalesShowTheirRange();
   void init();
   void cleanup();
 
 private:
   // The example frame read into the tables.
   void OpenExample();
+  // The frame shown with a graph window of the example; null when the
+  // window was not shown.
+  TGraphForm *ShownExampleWindow();
   TMainForm &Form() { return session_->Form(); }
   std::optional<FormsSession> session_;
   std::optional<TempFolder> folder_;
@@ -71,6 +102,13 @@ void GraphFormTest::cleanup() {
 void GraphFormTest::OpenExample() {
   QVERIFY(Form().OpenSystemFile(folder_->File("portal.ssy")));
   QVERIFY(Form().OpenLoadFile(folder_->File("portal.sla")));
+}
+
+TGraphForm *GraphFormTest::ShownExampleWindow() {
+  Form().show();
+  OpenExample();
+  TGraphForm *graph = Form().NewGraphWindow();
+  return QTest::qWaitForWindowExposed(graph) ? graph : nullptr;
 }
 
 void GraphFormTest::grafikOpensTheFirstViewWithItsButtons() {
@@ -126,6 +164,10 @@ void GraphFormTest::popupItemsOpenWindowsOnTheirViews() {
     QCOMPARE(windows[i]->TabControl2->currentIndex(), i);
     QCOMPARE(windows[i]->windowTitle(), items[i]->text());
     QCOMPARE(windows[i]->LoadButton->isChecked(), i == 0);
+    // Each is fitted to the drawing of its own view, and keeps it.
+    const GraphWindow &state = windows[i]->State();
+    QVERIFY(SameBox(state.ViewBox, state.Display.BoundingBox()));
+    QCOMPARE(state.KeepView, 1);
   }
   // "Biegelinie" shows the deformed shape, "Querkraft R" none.
   QVERIFY(windows[1]->State().Layer(kLayerDeformed));
@@ -193,10 +235,8 @@ void GraphFormTest::runGoesOnWhenItsWindowWasClosed() {
 
 void GraphFormTest::modeButtonsMouseGesturesAndFocusLoss() {
   TMainForm &form = Form();
-  form.show();
-  OpenExample();
-  TGraphForm *graph = form.NewGraphWindow();
-  QVERIFY(QTest::qWaitForWindowExposed(graph));
+  TGraphForm *graph = ShownExampleWindow();
+  QVERIFY(graph);
   GraphWindow &state = graph->State();
   graph->ToolButton2->click();
   QVERIFY(!graph->ToolButton4->isChecked());
@@ -252,6 +292,69 @@ void GraphFormTest::modeButtonsMouseGesturesAndFocusLoss() {
   form.MdiArea->addSubWindow(&elsewhere)->show();
   elsewhere.setFocus();
   QTRY_COMPARE(state.KeepView, 0);
+}
+
+// Every layer button shows whether its layer is drawn, whoever changed it:
+// the opening, a tab change, a click or a batch command.
+void GraphFormTest::layerButtonsShowTheLayersDrawn() {
+  TMainForm &form = Form();
+  OpenExample();
+  form.ThIOrdnung1Click();
+  TGraphForm &graph = *form.NewGraphWindow();
+  const QStringList opened{"Wertangabe", "Funktionsextrema", "Belastung", "Auflager"};
+  QCOMPARE(LayerButtonsDown(graph), opened);
+  graph.TabControl2->setCurrentIndex(4);
+  QCOMPARE(LayerButtonsDown(graph), (QStringList{"Wertangabe", "Funktionsextrema", "Auflager"}));
+  // The first click on a button shown down takes its layer away.
+  const int records = graph.State().Display.RecordCount();
+  graph.ToolButton9->click();
+  QVERIFY(!graph.State().Layer(kLayerValues));
+  QVERIFY(graph.State().Display.RecordCount() < records);
+  QCOMPARE(LayerButtonsDown(graph), (QStringList{"Funktionsextrema", "Auflager"}));
+
+  // The run's window starts without loads and follows the layer commands.
+  const std::string batch = folder_->File("run.bat");
+  TempFolder::Store(batch, "SETGRAPHOPTIONS=1\nDELETEGRAPHOPTIONS=6\nSETGRAPHOPTIONS=10\n");
+  RunBatchFile(form, batch);
+  TGraphForm &run = *GraphWindows(form).back();
+  QCOMPARE(run.State().Layers, LayersOf({1, 10, 11, 13}));
+  QCOMPARE(LayerButtonsDown(run),
+           (QStringList{"Knotennummer", "Wertangabe", "Funktionsextrema", "Auflagerkräfte"}));
+}
+
+// A double click with "Auschnitt" armed shows the narrowed view at the
+// release that follows it.  The scale spin edits show the widest number of
+// their range whole.
+void GraphFormTest::doubleClickOnAuschnittRepaintsAndScalesShowTheirRange() {
+  TGraphForm *graph = ShownExampleWindow();
+  QVERIFY(graph);
+  GraphWindow &state = graph->State();
+  graph->ToolButton2->click();
+  const QImage before = graph->PaintBox1->grab().toImage();
+  const double width = state.ViewBox.xmax - state.ViewBox.xmin;
+  // QTest's double click ends with the second press; a mouse's with its
+  // release.
+  QTest::mouseDClick(graph->PaintBox1, Qt::LeftButton, {}, QPoint(60, 60));
+  QTest::mouseRelease(graph->PaintBox1, Qt::LeftButton, {}, QPoint(60, 60));
+  QVERIFY(qFuzzyCompare(state.ViewBox.xmax - state.ViewBox.xmin, 0.8 * width));
+  QCOMPARE(state.MouseMode, int(kMouseZoomArmed));
+  const QImage shown = graph->PaintBox1->grab().toImage();
+  graph->SetViewBox(state.ViewBox); // a replay of the view as it is now
+  const QImage replayed = graph->PaintBox1->grab().toImage();
+  QVERIFY(shown != before);
+  QVERIFY(shown == replayed);
+
+  for (QSpinBox *spin : {graph->CSpinEdit1, graph->CSpinEdit2, graph->CSpinEdit3, graph->CSpinEdit5,
+                         graph->CSpinEdit6}) {
+    // The tool bar wraps rather than hide a control.
+    QVERIFY(spin->isVisible());
+    QVERIFY(graph->ToolBar1->rect().contains(spin->geometry()));
+    for (int value : {spin->minimum(), -999999999, spin->maximum()}) {
+      spin->setValue(value);
+      QVERIFY2(ShowsWholeText(spin), qPrintable(spin->objectName() + " " + spin->text()));
+    }
+    spin->setValue(100);
+  }
 }
 
 QTEST_MAIN(GraphFormTest)

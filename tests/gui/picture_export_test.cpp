@@ -45,20 +45,40 @@ private slots:
   void noPictureOrAnUnwritableFileShowsTheMessage();
 };
 
+// The metafile's size in millimetres, drawn in units of 0.01 mm: a viewBox
+// 30 times finer than the 0.3 mm units of the older target, so that the
+// stroke-font labels keep their shapes.
 void PictureExportTest::svgHasTheSizeAndTheElementsOfTheList() {
   PaintContainer pc;
   Drawing(pc);
   const std::optional<PictureSize> size = PictureSizeOf(pc, kView);
   QVERIFY(size);
   const QByteArray svg = RenderSvg(pc, kView, *size);
-  QVERIFY(svg.contains("<svg width=\"134.16mm\" height=\"67.08mm\"\n viewBox=\"0 0 447 223\""));
+  QVERIFY(svg.contains("<svg width=\"134.16mm\" height=\"67.08mm\"\n viewBox=\"0 0 13416 6708\""));
   // Each line record is one polyline, each polygon one path.
   QCOMPARE(svg.count("<polyline"), 3);
   QCOMPARE(svg.count("<path"), 2);
-  QVERIFY(svg.contains("points=\"20,212 20,10 \""));
+  QVERIFY(svg.contains("points=\"609,6403 609,304 \""));
   QSvgRenderer renderer(svg);
   QVERIFY(renderer.isValid());
-  QCOMPARE(renderer.viewBox(), QRect(0, 0, 447, 223));
+  QCOMPARE(renderer.viewBox(), QRect(0, 0, 13416, 6708));
+  QCOMPARE(renderer.viewBox().width() / 30, 447);
+  QCOMPARE(renderer.viewBox().height() / 30, 223);
+  // Pens keep their widths on paper: 1 world unit is 61 units of 0.01 mm.
+  QVERIFY(svg.contains("stroke-width=\"60\""));
+  QVERIFY(svg.contains("stroke-width=\"121\""));
+
+  // The thinnest pen is one pixel of the 300-dpi image, 0.08 mm, with a
+  // width of its own: a one-unit cosmetic line would vanish where the
+  // reader does not know the cosmetic pen.
+  PaintContainer thin;
+  thin.Reset();
+  thin.SetPen(0, 0.0);
+  thin.PolyStart({0, 0}, 0);
+  thin.PolyTo({200, 100}, 0);
+  const QByteArray hairline = RenderSvg(thin, kView, *PictureSizeOf(thin, kView));
+  QVERIFY(hairline.contains("stroke-width=\"8\""));
+  QVERIFY(!hairline.contains("non-scaling-stroke"));
 }
 
 void PictureExportTest::clipboardAndFileGetTheSamePicture() {
@@ -70,9 +90,12 @@ void PictureExportTest::clipboardAndFileGetTheSamePicture() {
   const QByteArray svg = ClipboardSvg();
   QCOMPARE(svg, RenderSvg(pc, kView, *PictureSizeOf(pc, kView)));
   const QImage image = QGuiApplication::clipboard()->image();
-  QCOMPARE(image.size(), QSize(447, 223));
-  QCOMPARE(image.pixelColor(223, 100), QColor(Qt::white));
-  QCOMPARE(image.pixelColor(30, 20), QColor(255, 0, 0)); // inside a filled triangle
+  // The image has 300 dpi of the picture's size: 1 584 x 792 pixels, a
+  // diagonal of 1 771.
+  QCOMPARE(image.size(), QSize(1584, 792));
+  QCOMPARE(image.dotsPerMeterX(), 11811);
+  QCOMPARE(image.pixelColor(792, 396), QColor(Qt::white));
+  QCOMPARE(image.pixelColor(144, 108), QColor(255, 0, 0)); // inside a filled triangle
 
   // A name gets exactly those bytes, whatever its extension says.
   TempFolder folder;

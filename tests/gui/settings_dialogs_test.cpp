@@ -110,6 +110,7 @@ private slots:
   void editsReachTheirVariablesKeepTheViewAndComeBackFromTheFile();
   void cancelledEditsChangeNothing();
   void resetRestoresEveryDefault();
+  void enterAndEscHideTheWindowAfterAnyButton();
   void badInputIsRefusedAndStepsActAtOnce();
   void marginsOutOfRangeShowWithinTheSpinRange();
   void tensionSwitchActsOnTheNextAnalysisAndIsNotStored();
@@ -322,6 +323,26 @@ void SettingsDialogsTest::resetRestoresEveryDefault() {
   QVERIFY(!TreeForm->isVisible());
   Form().close();
   QCOMPARE(FileText(SettingsFileName), std::string());
+}
+
+// "Voreinstellung" keeps the focus after its question; Enter and Esc still
+// stand for "&Ok".
+void SettingsDialogsTest::enterAndEscHideTheWindowAfterAnyButton() {
+  DialogRecorder dialogs;
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    OpenSettings();
+    dialogs.Answer(MsgResult::No);
+    // A click gives a button the focus; QTest's does not.
+    QApplication::setActiveWindow(TreeForm);
+    TreeForm->Button2->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(TreeForm->Button2, Qt::LeftButton);
+    QCOMPARE(dialogs.requests.size(), std::size_t(1));
+    QTRY_VERIFY(TreeForm->Button2->hasFocus());
+    QTest::keyClick(TreeForm->Button2, key);
+    QVERIFY(!TreeForm->isVisible());
+    QCOMPARE(dialogs.requests.size(), std::size_t(1));
+    dialogs.requests.clear();
+  }
 }
 
 void SettingsDialogsTest::badInputIsRefusedAndStepsActAtOnce() {

@@ -7,9 +7,15 @@
 #include "platform/PrintDialog.h"
 #include "tests/support/DialogRecorder.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -44,6 +50,7 @@ private slots:
   void messageLogWritesOneLinePerBoxAndCancelsDialogs();
   void fileDialogsAppendTheDefaultExtension();
   void printDialogPrintsIntoTheAnsweredPdf();
+  void printDialogOffersTheFileChosenLast();
 };
 
 void PlatformWrappersTest::boxesAndEscapedExceptionsReachTheAnswerer() {
@@ -135,6 +142,53 @@ void PlatformWrappersTest::printDialogPrintsIntoTheAnsweredPdf() {
   QCOMPARE(recorder.requests.at(0).kind, DialogKind::Print);
   QCOMPARE(recorder.requests.at(0).text, std::string("/tmp/protokoll.txt"));
   QVERIFY(!ExecutePrintDialog(printer, "Kelmor")); // the script is used up: cancelled
+}
+
+// While the program runs, the dialog of a job offers the PDF file it was
+// printed into last, at first <home>/<job>.pdf; another job keeps its own.
+void PlatformWrappersTest::printDialogOffersTheFileChosenLast() {
+  QTemporaryDir dir;
+  const QString chosen = dir.filePath("rahmen.pdf");
+  {
+    DialogRecorder recorder;
+    recorder.Answer(MsgResult::Ok, chosen.toStdString());
+    recorder.Answer(MsgResult::Cancel, dir.filePath("verworfen.pdf").toStdString());
+    QPrinter printer;
+    QVERIFY(ExecutePrintDialog(printer, "Kelmor"));
+    QVERIFY(!ExecutePrintDialog(printer, "Kelmor"));
+    QVERIFY(!ExecutePrintDialog(printer, "Kelmor"));
+    QVERIFY(!ExecutePrintDialog(printer, "Bericht.txt"));
+    QCOMPARE(recorder.requests.at(0).fileName, QDir::home().filePath("Kelmor.pdf").toStdString());
+    QCOMPARE(recorder.requests.at(1).fileName, chosen.toStdString());
+    QCOMPARE(recorder.requests.at(2).fileName, chosen.toStdString()); // a cancel keeps it
+    QCOMPARE(recorder.requests.at(3).fileName, QDir::home().filePath("Bericht.pdf").toStdString());
+  }
+
+  // The real dialog on a machine without printers: the user names another
+  // file, and the next dialog offers it.
+  if (!QPrinterInfo::availablePrinters().isEmpty())
+    QSKIP("this machine has printers: the dialog starts at one of them");
+  const QString typed = dir.filePath("zweite.pdf");
+  QString offered;
+  auto answer = [&](bool type) {
+    QTimer::singleShot(0, [&, type] {
+      auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+      QLineEdit *name = dialog ? dialog->findChild<QLineEdit *>("filename") : nullptr;
+      if (name == nullptr)
+        return dialog ? dialog->reject() : void();
+      offered = name->text();
+      if (type)
+        name->setText(typed);
+      dialog->accept();
+    });
+  };
+  for (bool type : {true, false}) {
+    QPrinter printer;
+    answer(type);
+    QVERIFY(ExecutePrintDialog(printer, "Kelmor"));
+    QCOMPARE(printer.outputFileName(), typed);
+    QCOMPARE(offered, type ? chosen : typed);
+  }
 }
 
 QTEST_MAIN(PlatformWrappersTest)
