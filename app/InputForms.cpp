@@ -11,8 +11,10 @@
 #include "platform/MessageBox.h"
 #include "platform/UserMessage.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -79,12 +81,34 @@ TInputForm::TInputForm(const FormLayout &layout, QWidget *parent)
   // One row of tabs: those that do not fit are reached by its arrows.
   PageControl1->setUsesScrollButtons(true);
   PageControl1->setElideMode(Qt::ElideNone);
+  // The keyboard belongs to the grids: the tabs take no focus (Ctrl+PgDn and
+  // Ctrl+PgUp change pages).
+  PageControl1->setFocusPolicy(Qt::NoFocus);
+  PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
   column->addWidget(PageControl1, 1);
   for (const PageLayout &page : layout.pages)
     CreatePage(page);
   PageControl1->setCurrentIndex(0);
+  connect(PageControl1, &QTabWidget::currentChanged, this, &TInputForm::FocusPageGrid);
+  CreatePageKeys();
   resize(kFormWidth, kFormHeight);
   FormCreate();
+  FocusPageGrid();
+}
+
+// Ctrl+PgDn and Ctrl+PgUp change pages from anywhere in the form, as
+// spreadsheet programs change sheets; Tab stays in the grid.
+void TInputForm::CreatePageKeys() {
+  const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                               {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+  for (const auto &[key, step] : keys) {
+    auto *action = new QAction(this);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this,
+            [this, step = step] { Guarded([this, step] { ShowNextPage(step); }); });
+    addAction(action);
+  }
 }
 
 void TInputForm::CreateToolBar() {
@@ -175,6 +199,20 @@ TUserGrid *TInputForm::PageGrid(const char *pageName) const {
     if (qstrcmp(Layout.pages[i].pageName, pageName) == 0)
       return Grids[i];
   return nullptr;
+}
+
+void TInputForm::FocusPageGrid() {
+  const int page = PageControl1->currentIndex();
+  if (page >= 0 && page < static_cast<int>(Grids.size()))
+    Grids[page]->setFocus(Qt::OtherFocusReason);
+}
+
+void TInputForm::ShowNextPage(int step) {
+  const int page = PageControl1->currentIndex() + step;
+  if (page < 0 || page >= PageControl1->count())
+    return;
+  CommitEdits();
+  PageControl1->setCurrentIndex(page);
 }
 
 // The grid brings its page to the front and clamps the column to its own.

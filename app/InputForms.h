@@ -34,6 +34,11 @@ public:
   void ShowFault(const InputFault &fault);
   // The grid of the page with that object name; null when there is none.
   TUserGrid *PageGrid(const char *pageName) const;
+  // Gives the keyboard to the grid of the page in front.
+  void FocusPageGrid();
+  // Stores the pending edit and shows the page step pages on (Ctrl+PgDn 1,
+  // Ctrl+PgUp -1); beyond the first or last page nothing changes.
+  void ShowNextPage(int step);
 
   QTabWidget *PageControl1;
   QToolBar *ToolBar1;
@@ -55,6 +60,7 @@ private:
   QToolButton *AddButton(const char *name, const char *hint, QStyle::StandardPixmap icon,
                          void (TInputForm::*handler)());
   void CreatePage(const PageLayout &page);
+  void CreatePageKeys();
   void FormCreate();
   void FormClose();
 

@@ -236,15 +236,28 @@ void TSolForm::ShowForAnalysis() {
 
 void TSolForm::ShowFinishedState() {
   SetButtons(true, false, false);
+  WaitFor(BitBtn1);
 }
 
 void TSolForm::ShowIterationState() {
   SetButtons(false, false, true);
+  WaitFor(NextButton);
 }
 
 void TSolForm::ShowErrorState() {
   BitBtn2->setText(QString::fromUtf8("Fehler"));
   SetButtons(false, true, false);
+  WaitFor(BitBtn2);
+}
+
+// The window that waits for its button takes the keyboard, so that the
+// Return after an analysis presses the button rather than reaching a grid.
+// A window hidden for a batch run stays hidden and takes nothing.
+void TSolForm::WaitFor(QPushButton *button) {
+  if (!isVisible())
+    return;
+  activateWindow();
+  button->setFocus(Qt::OtherFocusReason);
 }
 
 void TSolForm::ShowIterationText(const std::string &text) {

@@ -30,7 +30,8 @@ public:
 
   // Shows the window at the start of an analysis and paints it at once.
   void ShowForAnalysis();
-  // The button states the analysis leaves behind.
+  // The button states the analysis leaves behind; a shown window is
+  // activated with the button that waits focused.
   void ShowFinishedState();
   void ShowIterationState();
   void ShowErrorState();
@@ -67,6 +68,7 @@ private:
   void CreateButtons();
   void SetCount(QLabel *label, int n);
   void SetButtons(bool finished, bool error, bool iterating);
+  void WaitFor(QPushButton *button);
   QFrame *StepFrame(int step) const;
 
   QFrame *CurrentStep = nullptr;

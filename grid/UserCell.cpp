@@ -3,6 +3,7 @@
 #include "grid/EditText.h"
 #include "grid/UserGrid.h"
 #include "platform/MessageBeep.h"
+#include "platform/TextContrast.h"
 
 #include <QPainter>
 #include <cmath>
@@ -163,9 +164,7 @@ void TUserCell::PaintCell(int row, int column) {
     return;
   canvas->save();
   canvas->setClipRect(rect);
-  const bool dark =
-      background.red() * 299 + background.green() * 587 + background.blue() * 114 < 128000;
-  canvas->setPen(dark ? Qt::white : Qt::black); // readable on the blue block
+  canvas->setPen(ReadableTextColour(background)); // on the blue block, the grey read-only column
   canvas->drawText(x, y + canvas->fontMetrics().ascent(), QString::fromStdString(text));
   if (row == grid->Row() && column == grid->Col()) {
     const int caret = std::clamp(grid->Caret, 0, CharCount(text));

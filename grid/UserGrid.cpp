@@ -148,6 +148,10 @@ void TUserGrid::Push() {
     MessageBeep(BeepKind::Simple);
     return;
   }
+  // A free row comes into use first: the table empties it and sets its
+  // defaults, then the value goes in.
+  if (isValid(ERow, ECol) == 0)
+    ChangeValid(ERow, ECol, 1);
   SetValue(ERow, ECol, value);
   rowsChanged = false; // a table grown by the store has not moved its rows
   DrawInfoRow(ERow);

@@ -70,8 +70,9 @@ public:
   int GetListStringsCount(int column);
 
   // The editing model.  Push stores a changed edit text into the edit
-  // cell (again on a second call); a number the column cannot hold is
-  // refused with a beep and the cell keeps its value.
+  // cell (again on a second call), bringing a free edit row into use
+  // first; a number the column cannot hold is refused with a beep and the
+  // cell keeps its value.
   void Push();
   // Marks the edit text changed; the edit row comes into use.
   void Change();

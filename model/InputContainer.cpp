@@ -129,11 +129,16 @@ int InputContainer::IndexOfRecord(const void *record) {
   return static_cast<int>(offset / recordSize);
 }
 
+// A row that changes between free and in use is emptied, so that nothing of
+// a freed row comes back: a row coming into use starts from zeros and the
+// table's defaults.
 void InputContainer::SetRowState(int row, int column, int state) {
   if (row < 0)
     return;
   const int was = IsValid(row, column);
   const bool changed = state != was;
+  if ((was == 0) != (state == 0))
+    ClearRecord(row);
   Header(row).state = state;
   activeCount = -1;
   if (changed && state != 0)
@@ -147,6 +152,11 @@ void InputContainer::SetRowState(int row, int column, int state) {
   }
   if (state == 0)
     ReleaseRow(row);
+}
+
+void InputContainer::ClearRecord(int row) {
+  char *record = static_cast<char *>(GetRow(row));
+  std::memset(record + sizeof(RowHeader), 0, recordSize - sizeof(RowHeader));
 }
 
 void InputContainer::SetCellValue(int row, int column, const void *value) {

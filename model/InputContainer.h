@@ -85,6 +85,10 @@ public:
   int LastUsedRow();
   // 0-based row of a record of this table, -1 for any other address.
   int IndexOfRecord(const void *record);
+  // Sets the row's state.  A row that comes into use or is freed is
+  // emptied first (every field but the header zero); one coming into use
+  // then gets the table's defaults (InitRow).  With a bound grid a change
+  // is redrawn and reported, and a freed row released.
   void SetRowState(int row, int column, int state);
   void SetCellValue(int row, int column, const void *value);
   void DrawCell(int row, int column);
@@ -109,6 +113,9 @@ public:
   RowHeader &Header(int i) { return *static_cast<RowHeader *>(GetRow(i)); }
 
 private:
+  // Zeros the fields of row behind its header.
+  void ClearRecord(int row);
+
   int activeCount = -1;
   InputGrid *grid = nullptr;
 };

@@ -174,7 +174,12 @@ void TDrawGrid::UpdateScrollRange() {
 void TDrawGrid::paintEvent(QPaintEvent *event) {
   QPainter painter(viewport());
   const QRect area = event->rect();
-  painter.fillRect(area, kGridLineColour);
+  // Grid lines between the cells; beyond the last column and row the
+  // window's own colour, as on an empty part of the window.
+  const int shownRows = fixedRows + rowCount - topRow;
+  const QRect cells(0, 0, ColumnLeft(ColCount()), shownRows * RowPitch());
+  painter.fillRect(area, palette().base());
+  painter.fillRect(area & cells, kGridLineColour);
   painter.setFont(font());
   canvas = &painter;
   const int height = viewport()->height();

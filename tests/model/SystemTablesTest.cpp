@@ -48,16 +48,16 @@ TEST_F(ModelTablesTest, HingePositionIsClampedToTheBeam) {
 TEST_F(ModelTablesTest, NewRowsTakeTheirDefaultsFromTheRowAbove) {
   AddBeam(1, 1, 2);
   AddBeam(2, 3, 4, 4);
-  Beams.At(2).thickness = 0.3;
+  Beams.At(2).thickness = 0.3; // what a free row holds does not come back
   Beams.SetRowState(2, 0, 1);
   EXPECT_EQ(Beams.At(2).material, 4);
   EXPECT_EQ(Beams.At(2).intervals, 5);
-  EXPECT_EQ(Beams.At(2).thickness, 0.3);
+  EXPECT_EQ(Beams.At(2).thickness, 0.0);
   Beams.At(5).material = 2; // a free row above lends its type too
   Beams.At(6).intervals = 8;
   Beams.SetRowState(6, 0, 1);
   EXPECT_EQ(Beams.At(6).material, 2);
-  EXPECT_EQ(Beams.At(6).intervals, 8);
+  EXPECT_EQ(Beams.At(6).intervals, 5);
   Beams.ClearRows();
   Beams.SetRowState(0, 2, 1);
   EXPECT_EQ(Beams.At(0).material, 1);
@@ -71,7 +71,9 @@ TEST_F(ModelTablesTest, NewRowsTakeTheirDefaultsFromTheRowAbove) {
   EXPECT_EQ(mat.I, 1e-4);
   EXPECT_EQ(mat.A, 5e-3);
   EXPECT_EQ(mat.alphaT, 1.2e-5);
-  EXPECT_EQ(mat.bedding, 7.0);
+  EXPECT_EQ(mat.bedding, 0.0);
+  Materials.SetRowState(1, 0, 0); // a freed row is empty
+  EXPECT_EQ(Materials.At(1).E, 0.0);
 }
 
 TEST_F(ModelTablesTest, LengthColumnReadsZeroUntilTheBeamIsValid) {
@@ -80,7 +82,9 @@ TEST_F(ModelTablesTest, LengthColumnReadsZeroUntilTheBeamIsValid) {
   AddBeam(1, 1, 2);
   AddBeam(2, 1, 1); // both ends on one node
   EXPECT_EQ(Read<double>(Beams, 0, 5), 0.0);
-  Nodes.SetRowState(1, 0, 1);
+  Nodes.SetRowState(1, 0, 1); // comes into use empty, then gets its place
+  Nodes.At(1).x = 3.0;
+  Nodes.At(1).z = 4.0;
   const double length = 9.0;
   Beams.SetField(0, 5, &length); // read-only
   EXPECT_DOUBLE_EQ(Read<double>(Beams, 0, 5), 5.0);

@@ -1,0 +1,213 @@
+// The input forms as a user meets them in the frame window: a freed row
+// comes back empty whichever way it was freed and re-entered, and is never
+// saved; the keyboard reaches the grid of a form that opens, of a page that
+// is shown and of a form brought to the front; the status window takes the
+// key that follows an analysis.
+#include "analysis/FGTab.h"
+#include "analysis/Solutions.h"
+#include "app/InputForms.h"
+#include "app/SolForm.h"
+#include "model/LoadLists.h"
+#include "model/SystemTables.h"
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/ExampleCopies.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/FormsSession.h"
+#include "tests/support/KeyboardUser.h"
+#include "tests/support/TempFolder.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <optional>
+
+namespace {
+
+// The record lines of a file's section, without keyword and count.
+QList<QByteArray> SectionLines(const QString &path, const QByteArray &keyword) {
+  const QList<QByteArray> lines = ReadBytes(path).split('\n');
+  const qsizetype at = lines.indexOf(keyword);
+  QList<QByteArray> records;
+  for (qsizetype i = at + 2; at >= 0 && i < lines.size() && !lines[i].isEmpty(); ++i)
+    records << lines[i];
+  return records;
+}
+
+QString CurrentPage(TInputForm *form) {
+  return form->PageControl1->currentWidget()->objectName();
+}
+
+} // namespace
+
+class InputKeyboardTest : public QObject {
+  Q_OBJECT
+private slots:
+  void init();
+  void cleanup();
+  void freedRowsComeBackEmptyAndAreNotSaved();
+  void keyboardReachesThePageGrid();
+  void returnAfterAnAnalysisGoesToTheStatusWindow();
+
+private:
+  std::optional<FormsSession> session_;
+  TMainForm &Form() { return session_->Form(); }
+  TempFolder folder_;
+};
+
+void InputKeyboardTest::init() {
+  ResetAnalysis(Solutions);
+  session_.emplace();
+  Form().show();
+  Form().activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&Form()));
+}
+
+void InputKeyboardTest::cleanup() {
+  if (SolForm != nullptr)
+    SolForm->hide();
+  session_.reset();
+  ResetAnalysis(Solutions);
+  FGTab.Clear();
+}
+
+// Freed by Ctrl+Del, the trash button and "Löschen"; re-entered by typing,
+// Return and a double click: each row reads as a new one, with the table's
+// defaults, and only rows in use reach the file.
+void InputKeyboardTest::freedRowsComeBackEmptyAndAreNotSaved() {
+  TSystemInputForm *system = Form().GetSystemInputForm();
+  TUserGrid *nodes = system->PageGrid("Knotentab");
+  ClickCell(nodes, 1, 2);
+  TypeRows({{"3", "4", "1", "0", "1", "45"}, {"6", "0", "1", "1", "1", "0"}, {"9", "0"}});
+  QCOMPARE(Nodes.ActiveCount(), 3);
+
+  ClickCell(nodes, 2, 2);
+  PressKey(Qt::Key_Delete, Qt::ControlModifier);
+  QCOMPARE(Nodes.IsRowValid(0), 0);
+  ClickCell(nodes, 1, 2);
+  TypeRows({{"7"}});
+  QCOMPARE(Nodes.At(0).x, 7.0);
+  QCOMPARE(Nodes.At(0).z, 0.0);
+  QCOMPARE(Nodes.At(0).supportX + Nodes.At(0).supportR, 0);
+  QCOMPARE(Nodes.At(0).skew, 0.0);
+
+  DragCells(nodes, 1, 3, 2, 4);
+  ClickCell(nodes, 2, 4, Qt::RightButton);
+  QVERIFY(nodes->BlockPopup()->isVisible());
+  PressKey(Qt::Key_Up); // the last item, "Löschen"
+  PressKey(Qt::Key_Return);
+  Form().activateWindow(); // as the desktop does when a popup closes
+  QVERIFY(QTest::qWaitForWindowActive(&Form()));
+  QCOMPARE(Nodes.ActiveCount(), 1);
+  ClickCell(nodes, 3, 3);
+  QTest::mouseDClick(nodes->viewport(), Qt::LeftButton, {}, nodes->CellRect(3, 3).center());
+  PressKey(Qt::Key_Return);
+  QCOMPARE(Nodes.IsRowValid(1), 1);
+  QCOMPARE(Nodes.At(1).x, 0.0);
+  QCOMPARE(Nodes.At(1).supportX, 1); // "N" advanced to "J"
+  QCOMPARE(Nodes.At(1).supportZ, 0);
+
+  system->PageControl1->setCurrentIndex(1);
+  TUserGrid *beams = system->PageGrid("StabTab");
+  ClickCell(beams, 1, 2);
+  TypeRows({{"1", "2", "2", "0.3", "8"}});
+  ClickCell(beams, 3, 2);
+  QTest::mouseClick(system->SpeedButton1, Qt::LeftButton);
+  QCOMPARE(Beams.IsRowValid(0), 0);
+  ClickCell(beams, 1, 2);
+  PressKey(Qt::Key_Return); // Return brings the row into use
+  QCOMPARE(Beams.IsRowValid(0), 1);
+  QCOMPARE(Beams.At(0).node1 + Beams.At(0).node2, 0);
+  QCOMPARE(Beams.At(0).material, 1);
+  QCOMPARE(Beams.At(0).thickness, 0.0);
+  QCOMPARE(Beams.At(0).intervals, 5);
+
+  DialogRecorder dialogs;
+  const QString file = QString::fromStdString(folder_.File("freed.ssy"));
+  dialogs.Answer(MsgResult::Ok, file.toStdString());
+  QTest::mouseClick(system->SpeedButton2, Qt::LeftButton);
+  QCOMPARE(SectionLines(file, "NODES"),
+           (QList<QByteArray>{
+               "    1 7.00000000000000e+00 0.00000000000000e+00 0 0 0 0.00000000000000e+00",
+               "    2 0.00000000000000e+00 0.00000000000000e+00 1 0 0 0.00000000000000e+00"}));
+  QCOMPARE(SectionLines(file, "BEAMS"), QList<QByteArray>{"    1 0 0 1 0.00000000000000e+00 5"});
+}
+
+// Ctrl+S opens the form with its node grid ready; Ctrl+PgDn and Ctrl+PgUp
+// store the pending edit and change pages; Ctrl+Tab still changes windows,
+// and the form in front has its grid ready.
+void InputKeyboardTest::keyboardReachesThePageGrid() {
+  PressKey(Qt::Key_S, Qt::ControlModifier);
+  TSystemInputForm *system = Form().SystemInputWindow;
+  QVERIFY(system != nullptr);
+  TypeText("3");
+  QCOMPARE(FocusGrid(), system->PageGrid("Knotentab"));
+  PressKey(Qt::Key_Tab);
+  QCOMPARE(Nodes.At(0).x, 3.0);
+  TypeText("5");
+  PressKey(Qt::Key_PageDown, Qt::ControlModifier);
+  QCOMPARE(Nodes.At(0).z, 5.0);
+  QCOMPARE(CurrentPage(system), QString("StabTab"));
+  QCOMPARE(FocusGrid(), system->PageGrid("StabTab"));
+  PressKey(Qt::Key_PageDown, Qt::ControlModifier);
+  PressKey(Qt::Key_PageDown, Qt::ControlModifier);
+  PressKey(Qt::Key_PageDown, Qt::ControlModifier); // the last page stays
+  QCOMPARE(CurrentPage(system), QString("GelenkTab"));
+  PressKey(Qt::Key_PageUp, Qt::ControlModifier);
+  QCOMPARE(FocusGrid(), system->PageGrid("Querschnittstab"));
+
+  PressKey(Qt::Key_B, Qt::ControlModifier);
+  TLoadInputForm *loads = Form().LoadInputWindow;
+  QVERIFY(loads != nullptr);
+  QCOMPARE(FocusGrid(), loads->PageGrid("Knotenlastentab"));
+  PressKey(Qt::Key_Tab, Qt::ControlModifier);
+  QCOMPARE(Form().MdiArea->activeSubWindow()->widget(), system);
+  QCOMPARE(FocusGrid(), system->PageGrid("Querschnittstab"));
+  PressKey(Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(FocusGrid(), system->PageGrid("Querschnittstab"));
+}
+
+// Return after F9 presses "Fertig": the window goes, the results stay and
+// the load grid takes no new row.  After F10 "Weiter" has the focus; an
+// analysis started while the window is still open takes it over too.
+void InputKeyboardTest::returnAfterAnAnalysisGoesToTheStatusWindow() {
+  CopyExampleFrame(folder_);
+  QCOMPARE(Form().OpenSystemFile(folder_.File("portal.ssy")), 1);
+  QCOMPARE(Form().OpenLoadFile(folder_.File("portal.sla")), 1);
+  TUserGrid *nodeLoads = Form().GetLoadInputForm()->PageGrid("Knotenlastentab");
+  const int loadRows = NodeLoads.ActiveCount();
+  DialogRecorder dialogs;
+  // The user goes back to the grid, as the desktop gives the focus back.
+  auto backToTheGrid = [&] {
+    Form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Form()));
+    ClickCell(nodeLoads, 1, 2 + 3);
+  };
+
+  backToTheGrid();
+  PressKey(Qt::Key_F9);
+  QCOMPARE(Solutions.ResultsPresent, 1);
+  QTRY_VERIFY(SolForm->isActiveWindow());
+  QVERIFY(SolForm->BitBtn1->hasFocus());
+  PressKey(Qt::Key_Return);
+  QVERIFY(!SolForm->isVisible());
+  QCOMPARE(Solutions.ResultsPresent, 1);
+
+  backToTheGrid();
+  PressKey(Qt::Key_F10);
+  QTRY_VERIFY(SolForm->isActiveWindow());
+  QVERIFY(SolForm->NextButton->hasFocus());
+  backToTheGrid(); // "Weiter" still waits
+  PressKey(Qt::Key_F9);
+  QTRY_VERIFY(SolForm->isActiveWindow());
+  PressKey(Qt::Key_Return);
+  QVERIFY(!SolForm->isVisible());
+  QCOMPARE(Solutions.ResultsPresent, 1);
+  QCOMPARE(NodeLoads.ActiveCount(), loadRows);
+  QCOMPARE(dialogs.Messages(), std::vector<std::string>{});
+}
+
+QTEST_MAIN(InputKeyboardTest)
+#include "input_keyboard_test.moc"
