@@ -3,14 +3,27 @@
 # opens the program (running the batch file when one is given).  Without one
 # it runs the batch file (by default examples/portal.bat) unattended on Qt's
 # offscreen platform and prints the protocols and pictures it wrote and the
-# messages the program would have shown.
+# messages the program would have shown.  Exit status of such a run: 0 when
+# it reached CLOSE and no message was an error, 3 when one was, 1 when the
+# run ended early, 2 when the batch file cannot be run; a program that ended
+# abnormally gives its own status.
+# KELMOR_BINARY names a Kelmor already built: it is run, nothing installed or
+# built.
 set -euo pipefail
 here="$PWD"
 root="$(cd "$(dirname "$0")" && pwd)"
 source "$root/scripts/setup.sh"
-kelmor_install_missing
-kelmor_build
-kelmor="$root/build/bin/Kelmor"
+if [ -n "${KELMOR_BINARY:-}" ]; then
+  if [ ! -x "$KELMOR_BINARY" ]; then
+    echo "run.sh: KELMOR_BINARY=$KELMOR_BINARY is no program" >&2
+    exit 2
+  fi
+  kelmor="$(realpath "$KELMOR_BINARY")"
+else
+  kelmor_install_missing
+  kelmor_build
+  kelmor="$root/build/bin/Kelmor"
+fi
 
 # Qt warns on every start when the session names no runtime folder; give it
 # the private one it would take anyway.
@@ -67,6 +80,9 @@ if kill -0 "$pid" 2>/dev/null; then
 else
   wait "$pid" || status=$?
   [ "$status" -eq 0 ] || echo "run.sh: the program ended abnormally (exit status $status)." >&2
+fi
+if [ "$status" -eq 0 ] && kelmor_showed_error "$log"; then
+  status=3
 fi
 # The offscreen platform's note on window size hints says nothing to the user.
 grep -vxF 'This plugin does not support propagateSizeHints()' "$errors" >&2 || true

@@ -115,9 +115,19 @@ int SolveAndBracket(SolutionsCont &context) {
   return BracketCriticalFactor(context, storage) ? kSolved : kNoBracket;
 }
 
+// A buckling shape is a solution of the unloaded structure: imposed
+// displacements and hinge deformations count as 0 in it, while the supports
+// they replace stay held and the hinges they act on stay locked, as in the
+// stability tests.  Only imposed values give a DOF a constant.
+void ZeroImposedValues() {
+  for (int j = 0; j < FGTab.Count(); ++j)
+    FGTab.Dof(j).constant = 0.0;
+}
+
 // Prescribes each independent DOF in turn as -1 and solves without loads;
 // the first solve that succeeds leaves the buckling shape.
 bool FindBucklingShape(SolutionsCont &context) {
+  ZeroImposedValues();
   for (int j = 0; j < FGTab.Count(); ++j) {
     BCClass &dof = FGTab.Dof(j);
     if (dof.dependent)

@@ -4,13 +4,13 @@
 #include "analysis/Solutions.h"
 #include "app/BatchInterpreter.h"
 #include "app/SolForm.h"
+#include "app/TempFiles.h"
 #include "graphics/core/SettingsFile.h"
 #include "platform/EventGuard.h"
 #include "platform/UserMessage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -250,9 +250,7 @@ void TMainForm::LoadSettings() {
 void TMainForm::FormClose() {
   WriteSettings(SettingsFileName);
   KillEditors();
-  for (const std::string &name : TempFiles)
-    QFile::remove(QString::fromStdString(name));
-  TempFiles.clear();
+  RemoveTempFiles(TempFiles);
 }
 
 // Runs from the message loop once every form exists: the place where the

@@ -3,6 +3,7 @@
 #include "analysis/ProtocolText.h"
 #include "model/Message.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,4 +41,10 @@ std::string WriteTempProtocol(std::vector<std::string> &tempFiles, std::string_v
   if (!WriteProtocolFile(name, text))
     Error("Fehler bei öffnen der Ausdruckdatei");
   return name;
+}
+
+void RemoveTempFiles(std::vector<std::string> &tempFiles) {
+  for (const std::string &name : tempFiles)
+    std::remove(name.c_str());
+  tempFiles.clear();
 }

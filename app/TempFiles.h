@@ -13,3 +13,7 @@
 // can be created, "Fehler bei öffnen der Ausdruckdatei" when the text cannot
 // be written (the name then stays recorded, so the file goes at close).
 std::string WriteTempProtocol(std::vector<std::string> &tempFiles, std::string_view text);
+
+// Deletes every file named in tempFiles (those already gone are passed over)
+// and empties the list.
+void RemoveTempFiles(std::vector<std::string> &tempFiles);

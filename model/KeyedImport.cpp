@@ -1,5 +1,6 @@
 #include "model/KeyedImport.h"
 
+#include "model/Codepage1252.h"
 #include "model/FileErrors.h"
 #include "model/LoadLists.h"
 #include "model/RecordFields.h"
@@ -168,7 +169,9 @@ std::string UpperKey(const std::string &line) {
 }
 
 // Reads the whole file from its beginning, once, and keeps the lines of the
-// keys of tables.
+// keys of tables.  The lines are kept in the file's code page, one byte a
+// character, so that the flag and the data stand at their positions whatever
+// characters come before them.
 KeyedLines ReadKeyedLines(std::FILE *file, std::span<const KeyedTable> tables) {
   KeyedLines lines;
   for (const KeyedTable &table : tables) {
@@ -177,7 +180,7 @@ KeyedLines ReadKeyedLines(std::FILE *file, std::span<const KeyedTable> tables) {
   }
   std::rewind(file);
   while (!std::feof(file) && !std::ferror(file)) {
-    std::string line = ReadTextLine(file);
+    std::string line = Utf8ToCp1252(ReadTextLine(file));
     if (line.find('\0') != std::string::npos)
       throw FileFormatError("Ungültiges Zeichen in der Datei");
     const auto group = lines.find(UpperKey(line));

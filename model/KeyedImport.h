@@ -30,7 +30,8 @@
 #include <vector>
 
 // The lines of a file that begin with one of the keys asked for, grouped by
-// their key in upper case, each group in file order.
+// their key in upper case, each group in file order; in the file's code page
+// (Windows-1252), so that a position in a line is the file's own.
 using KeyedLines = std::map<std::string, std::vector<std::string>>;
 
 // The count of key: the integer after the key on the first line with that

@@ -33,3 +33,9 @@ kelmor_build() {
 kelmor_batch_ended_early() {
   grep -qP '^(Fehler Batchdatei|Kelmor(?!\tFehler beim Kopieren des Bildes))\t|^Fehler\tBatch(befehl|datei) ' "$1"
 }
+
+# True when the message log of a batch run holds a message with one of the
+# captions of the program's error messages.
+kelmor_showed_error() {
+  grep -qE $'^(Fehler|Fehler Batchdatei|Berechnungsfehler|Eingabefehler)\t' "$1"
+}

@@ -381,8 +381,17 @@ TEST_F(ResultsProtocol, ExamplePortalFrameAfterEachAnalysis) {
         }
       }
     }
-    if (analysis == 2)
+    if (analysis == 2) {
+      // The buckling shape is one of the unloaded frame: the clamp at node 4
+      // stays where it is and the hinge does not kink, whatever their
+      // imposed values; the factor is the one found before that was so.
+      EXPECT_EQ(t.caption, "Knickuntersuchung f=58.1344");
+      for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(NodeValue(4, k), 0.0) << k;
+      ExpectPrinted(t.displacements.at(4), {0.0, 0.0, 0.0});
+      EXPECT_EQ(hinge[2], 0.0);
       continue;
+    }
     // The clamp at node 4 settles by the imposed 0.01, the right side of the
     // hinge turns by the imposed 0.001 more than the left, and the reactions
     // balance the loads: 10 + 3 x 0.6 x 5 across, 12 x 8 + 20 down.

@@ -17,9 +17,15 @@
 class AppStartTest : public QObject {
   Q_OBJECT
 private slots:
+  void cleanup();
   void numbersUseThePointButTextKeepsTheUserLocale();
   void formsAreMadeHiddenAndTheFrameWindowEndsTheProgram();
 };
+
+// The frame window writes its settings beside the program when it goes.
+void AppStartTest::cleanup() {
+  std::remove(SettingsFileName.c_str());
+}
 
 void AppStartTest::numbersUseThePointButTextKeepsTheUserLocale() {
   char text[32];

@@ -6,6 +6,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/QtTexts.h"
+#include "tests/support/TempFolder.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -95,6 +96,10 @@ int main(int argc, char **argv) {
   setenv("LC_ALL", "C", 1);
   setenv("LANGUAGE", "en", 1);
   unsetenv("KELMOR_MESSAGE_LOG");
+  // The file dialog keeps its history in the user's Qt settings: here in a
+  // folder of the test's own.
+  const TempFolder settings;
+  setenv("XDG_CONFIG_HOME", settings.File("").c_str(), 1);
   QApplication application(argc, argv);
   GermanTextsTest test;
   return QTest::qExec(&test, argc, argv);

@@ -70,6 +70,19 @@ std::string LowerCaseKeys(const std::string &text) {
   return out;
 }
 
+// A character of the code page (é) between the flag and the data of every
+// record line.
+std::string AccentAfterFlags(const std::string &text) {
+  std::istringstream lines(text);
+  std::string out;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.size() > 3 && line[3] == ' ')
+      line[3] = '\xE9';
+    out += line + "\n";
+  }
+  return out;
+}
+
 // The record lines first, the count lines after them (the first record key
 // of both texts begins with K).
 std::string CountsLast(const std::string &text) {
@@ -107,6 +120,7 @@ TEST_F(KeyedImportTest, EveryVariantReadsLikeItsSectionTwin) {
       {"CR LF", [](const std::string &t) { return ReplaceAll(t, "\n", "\r\n"); }},
       {"tabs", [](const std::string &t) { return ReplaceAll(t, " ", "\t"); }},
       {"lower-case keys", LowerCaseKeys},
+      {"é after the flags", AccentAfterFlags},
       {"counts last", CountsLast},
       // Lines of the other kind, and lines beyond a count, are passed over.
       {"the other kind's lines", [](const std::string &t) { return kLoads + t + kSystem; }},
@@ -120,6 +134,15 @@ TEST_F(KeyedImportTest, EveryVariantReadsLikeItsSectionTwin) {
     EXPECT_EQ(BeamLoads.At(2).state, 1) << name;
   }
   EXPECT_EQ(upcalls.systemChanged + upcalls.loadChanged, 0); // the caller marks the change
+
+  // An é in the flag's place leaves no flag 1: like a flag 0 it leaves its
+  // row free, and the next line fills the next row.
+  Read("KN2\nKO\xE9"
+       "1 7 7 J J J\nKO1 3 3 N N N\n",
+       kLoads);
+  EXPECT_EQ(Nodes.At(0).state, 0);
+  EXPECT_EQ(Nodes.At(1).state, 1);
+  EXPECT_EQ(Nodes.At(1).x, 3.0);
 
   // A section file with keyed lines of its kind: the keyed records after the
   // sections, so node 1 is the keyed one and node 2 the section's; the

@@ -1,8 +1,10 @@
 #pragma once
 // The program's forms for one window test, on an empty model.  At the end
-// the model counts as saved, so nothing asks; the tables are emptied again
-// and the settings file written at the close is removed.
+// the model counts as saved, so nothing asks; the tables are emptied again,
+// and the settings file written at the close and the temporary protocols
+// (which only a close would delete) are removed.
 #include "app/Application.h"
+#include "app/TempFiles.h"
 #include "tests/support/ModelTables.h"
 
 #include <QFile>
@@ -14,6 +16,7 @@ public:
   ~FormsSession() {
     forms_->mainForm.SetSystemChanged(0);
     forms_->mainForm.SetLoadChanged(0);
+    RemoveTempFiles(forms_->mainForm.TempFiles);
     forms_.reset();
     ClearModelTables();
     QFile::remove(QString::fromStdString(SettingsFileName));
