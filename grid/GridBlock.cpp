@@ -9,6 +9,7 @@
 #include "grid/UserGrid.h"
 #include "model/InputContainer.h"
 #include "model/Message.h"
+#include "platform/MessageBeep.h"
 #include "platform/MessageBox.h"
 
 #include <QClipboard>
@@ -70,31 +71,35 @@ void TUserGrid::XCopy() {
 void TUserGrid::Past(int row, int column, const std::string &text) {
   if (column >= ColCount())
     Error("Kopierbeireich außerhalb der Tabelle");
+  TUserCell *cell = ColumnCell(column);
+  if (cell == nullptr)
+    return;
+  std::string pasted = text;
+  if (!cell->PastedText(pasted)) {
+    MessageBeep(BeepKind::Simple);
+    return;
+  }
   if (row >= RowCount())
     TDrawGrid::SetRowCount(row + 1);
+  ChangeValid(row, column, 1); // in use first, so that its defaults cannot cover the value
   EChanged = 1;
   ERow = row;
   ECol = column;
-  EText = text;
-  CommitEdit(); // stored once: the Fill below has nothing left to store
-  Fill(row, column);
-  ChangeValid(row, column, 1);
-  Select = 1;
+  EText = pasted;
+  CommitEdit();
+  Fill(Row(), Col()); // the keys act on the highlighted cell again
 }
 
 // Rows in use only: a free row has no value to change.
 void TUserGrid::ArithmeticBlock(void (TUserCell::*operation)(void *, double), double x) {
   CommitEdit();
   ForBlock([&](int row, int column) {
-    TUserCell *cell = ColumnCell(column);
-    if (cell == nullptr)
-      return;
-    if (isValid(row, column) != 0)
+    if (TUserCell *cell = ColumnCell(column); cell != nullptr && isValid(row, column) != 0)
       (cell->*operation)(GetValue(row, column), x);
-    Fill(row, column);
   });
   if (container != nullptr)
     container->Changed();
+  Fill(Row(), Col()); // the highlighted cell shows its new value and takes the keys
   viewport()->update();
 }
 
@@ -136,8 +141,7 @@ void TUserGrid::DelPoupClick() {
   ForBlock([&](int row, int column) { ChangeValid(row, column, 0); });
   if (container != nullptr)
     container->Changed();
-  if (ERow >= 0)
-    Fill(ERow, ECol);
+  Fill(Row(), Col());
 }
 
 void TUserGrid::LineInsert(int dataRow) {

@@ -203,7 +203,7 @@ void TUserGrid::UDblClick() {
   if (cell == nullptr)
     return;
   EnsureEditCell();
-  if (!cell->UDblClick(GetValue(Row(), Col())))
+  if (!cell->UDblClick())
     return;
   DrawCell(Row() - FixedRows(), Col() - FixedCols());
   Change();

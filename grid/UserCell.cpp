@@ -101,7 +101,7 @@ void TUserCell::CellKeyPress(QChar ch) {
     grid->NextCell();
 }
 
-bool TUserCell::UDblClick(void *) {
+bool TUserCell::UDblClick() {
   return true;
 }
 
@@ -242,10 +242,31 @@ void TUserCell::PasteText(int startColumn, const std::string &text) {
     grid->Past(cellRow, cellColumn, cellText);
 }
 
+bool TUserCell::PastedText(std::string &text) {
+  QString mapped;
+  for (QChar ch : QString::fromStdString(text)) {
+    MapChar(ch);
+    ch = Charfilter(ch);
+    if (ch.isNull())
+      return false;
+    mapped += ch;
+  }
+  text = mapped.toStdString();
+  return text.empty() || Readable(text);
+}
+
+bool TUserCell::Readable(const std::string &) {
+  return true;
+}
+
+void TUserCell::ValueToCopyText(const void *value, std::string &text) {
+  ValueToText(value, text);
+}
+
 std::string TUserCell::CopyText(int row, int column) {
   std::string text;
   if (grid->isValid(row, column) != 0)
-    ValueToText(grid->GetValue(row, column), text);
+    ValueToCopyText(grid->GetValue(row, column), text);
   if (column != grid->ColCount() - 1)
     text += "\t";
   return text;

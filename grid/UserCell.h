@@ -69,9 +69,10 @@ public:
   virtual void CellKeyPress(QChar ch);
   // The key table; key is a virtual-key code, set to 0 when swallowed.
   virtual void CellKeyDown(int &key, Qt::KeyboardModifiers shift);
-  // The double-click hook; false when the cell has nothing to change, so
-  // that the double click does nothing at all.
-  virtual bool UDblClick(void *value);
+  // The double-click hook: may change the edit text, never the stored
+  // value; false when the cell has nothing to change, so that the double
+  // click does nothing at all.
+  virtual bool UDblClick();
   virtual void UMouseDown(int row, int column, int left, int top, void *value);
   // Caret from x, measured from the cell's left edge.
   virtual void PlaceCursor(int row, int column, int x);
@@ -87,9 +88,20 @@ public:
   int IsReadOnly(int row, int column);
   // Splits tab- and line-separated text into the grid from the edit row.
   void PasteText(int startColumn, const std::string &text);
+  // A pasted cell's text held to what typing allows: each character mapped
+  // by Filter and passed by Charfilter, the whole then Readable.  False when
+  // refused; an empty text passes (it stores what an empty edit stores).
+  bool PastedText(std::string &text);
+  // The text of a cell as copied to the clipboard, with a tab after it
+  // unless it lies in the grid's last column; only the tab for a free row.
   std::string CopyText(int row, int column);
 
 protected:
+  // Whether a mapped, non-empty pasted text gives a value of the column.
+  virtual bool Readable(const std::string &text);
+  // The text copied for a stored value: what the cell shows.
+  virtual void ValueToCopyText(const void *value, std::string &text);
+
   // The stored value of a cell of a row in use, else null (a free row is
   // never read: reading past the table's end would extend it).
   void *ValueInUse(int row, int column);

@@ -136,9 +136,12 @@ public:
   void XCopy();
   // Stores text into a cell (the row comes into use); a column beyond the
   // grid raises "Kopierbeireich außerhalb der Tabelle", a row beyond it
-  // grows the grid.
+  // grows the grid.  Text that typing could not give the cell is refused
+  // with a beep and the cell keeps its value.  Afterwards the current cell
+  // is the edit cell again.
   void Past(int row, int column, const std::string &text);
-  // Add to or multiply every cell of the block in rows in use.
+  // Add to or multiply every cell of the block in rows in use; afterwards
+  // the current cell is the edit cell again.
   void AddBlock(double x);
   void MultBlock(double x);
   // The block popup: "Addieren" and "Multiplizieren" ask for the value,

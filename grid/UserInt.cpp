@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -16,6 +18,13 @@ constexpr std::size_t kStringRoom = 1000;
 bool FitsInt32(double value) {
   return std::isfinite(value) && value >= std::numeric_limits<std::int32_t>::min() &&
          value <= std::numeric_limits<std::int32_t>::max();
+}
+
+// A decimal comma counts as a point: the first ',' becomes '.'.
+void DecimalPoint(std::string &text) {
+  const std::size_t comma = text.find(',');
+  if (comma != std::string::npos)
+    text[comma] = '.';
 }
 } // namespace
 
@@ -85,9 +94,7 @@ const void *TUserInt::TextToValue(std::string &text) {
     return &intValue;
   }
   case uDouble: {
-    const std::size_t comma = text.find(',');
-    if (comma != std::string::npos)
-      text[comma] = '.';
+    DecimalPoint(text);
     doubleValue = AtofC(text.c_str());
     return std::isfinite(doubleValue) ? &doubleValue : nullptr;
   }
@@ -97,6 +104,28 @@ const void *TUserInt::TextToValue(std::string &text) {
     return stringValue.data();
   }
   return nullptr;
+}
+
+bool TUserInt::Readable(const std::string &text) {
+  if (typ == uInteger) {
+    long value = 0;
+    return ParseLongC(text.c_str(), value) && FitsInt32(static_cast<double>(value));
+  }
+  if (typ == uDouble) {
+    std::string number = text;
+    DecimalPoint(number);
+    double value = 0;
+    return ParseDoubleC(number.c_str(), value);
+  }
+  return true;
+}
+
+void TUserInt::ValueToCopyText(const void *value, std::string &text) {
+  if (typ != uDouble || value == nullptr)
+    return ValueToText(value, text);
+  char buffer[32]; // the longest shortest double has 24 characters
+  const auto end = std::to_chars(buffer, std::end(buffer), *static_cast<const double *>(value)).ptr;
+  text.assign(buffer, end);
 }
 
 int TUserInt::DatLen() const {

@@ -36,6 +36,12 @@ public:
   // Bytes of the stored value.
   virtual int DatLen() const;
 
+protected:
+  // A number column reads the whole text as one number it can hold.
+  bool Readable(const std::string &text) override;
+  // A double is copied as the shortest text that reads back to it ('.').
+  void ValueToCopyText(const void *value, std::string &text) override;
+
 private:
   int TypValue() const { return typ; }
   void SetTypValue(int value) { typ = static_cast<VarTyp>(value); }

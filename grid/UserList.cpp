@@ -92,15 +92,19 @@ const void *TUserList::TextToValue(std::string &text) {
   return &indexValue;
 }
 
-bool TUserList::UDblClick(void *value) {
+bool TUserList::UDblClick() {
   const int choices = ListCount();
-  if (value == nullptr || choices <= 0)
+  if (choices <= 0)
     return false;
-  std::int32_t &index = *static_cast<std::int32_t *>(value);
-  index = (index + 1) % choices;
-  Grid()->EText.clear();
-  ValueToText(&index, Grid()->EText);
+  std::int32_t index = 0;
+  GetNIndex(index, Grid()->EText);
+  Grid()->EText = ListItem((index + 1) % choices).toStdString();
   return true;
+}
+
+bool TUserList::Readable(const std::string &text) {
+  std::int32_t index = 0;
+  return GetNIndex(index, text) > 0;
 }
 
 void TUserList::UMouseDown(int row, int column, int left, int top, void *value) {

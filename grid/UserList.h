@@ -61,10 +61,15 @@ public:
   bool Textfilter(std::string &text, const std::string &before) override;
   // The index of text's match (choice 0 when none).
   const void *TextToValue(std::string &text) override;
-  // The next choice, after the last the first; nothing without choices.
-  bool UDblClick(void *value) override;
+  // The edit text becomes the choice after the one it would store (after
+  // the last the first); nothing without choices.
+  bool UDblClick() override;
   void UMouseDown(int row, int column, int left, int top, void *value) override;
   int GetCellTyp() const override;
+
+protected:
+  // A pasted text must match a choice as typed text must.
+  bool Readable(const std::string &text) override;
 
 private:
   QStringList list;
