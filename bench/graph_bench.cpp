@@ -1,7 +1,10 @@
 // Times the graph window on a large generated frame after a first-order
-// analysis: the rebuild of the "Biegemoment" view and the replay of its
-// display list into a full-HD image, without and with the number and value
-// layers.  Figures are medians of 10 runs.
+// analysis: the rebuild of the "Biegemoment" view, the replay of its display
+// list into a full-HD image on one thread and in bands on all cores, and a
+// pan of 20 steps of 10 pixels as the window does it (per mouse move the view
+// follows and the last picture is drawn moved; at the release the list is
+// replayed in bands), without and with the number and value layers.  Figures
+// are medians of 10 runs.
 // Usage: graph_bench [storeys [bays]]   (default 100 x 100)
 #include "analysis/Drivers.h"
 #include "analysis/Solutions.h"
@@ -10,6 +13,7 @@
 #include "bench/FrameGenerator.h"
 #include "graphics/core/GraphWindow.h"
 #include "graphics/widgets/BatchedPainterCanvas.h"
+#include "graphics/widgets/PaintBoxPicture.h"
 #include "graphics/widgets/QPainterCanvas.h"
 
 #include <QImage>
@@ -28,6 +32,18 @@ namespace {
 constexpr int kRuns = 10;
 constexpr int kImageWidth = 1920, kImageHeight = 1080;
 constexpr int kMomentTab = 4;
+constexpr int kPanSteps = 20, kPanStep = 10;
+
+double Milliseconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
+      .count();
+}
+
+double Median(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  const std::size_t n = times.size();
+  return n % 2 ? times[n / 2] : 0.5 * (times[n / 2 - 1] + times[n / 2]);
+}
 
 double MedianMilliseconds(const std::function<void()> &work, const std::function<void()> &before) {
   std::vector<double> times;
@@ -35,12 +51,9 @@ double MedianMilliseconds(const std::function<void()> &work, const std::function
     before();
     const auto start = std::chrono::steady_clock::now();
     work();
-    times.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-            .count());
+    times.push_back(Milliseconds(start));
   }
-  std::sort(times.begin(), times.end());
-  return 0.5 * (times[kRuns / 2 - 1] + times[kRuns / 2]);
+  return Median(times);
 }
 
 // A canvas that draws nothing: the replay's own share of the time.
@@ -85,6 +98,44 @@ double Replay(GraphWindow &window, QImage &image, const TViewTransform &transfor
       [&] { image.fill(Qt::white); });
 }
 
+struct PanFigures {
+  double step = 0.0;    // median of the mouse moves
+  double slowest = 0.0; // slowest mouse move
+  double release = 0.0; // median of the releases
+};
+
+// Pans 20 steps of 10 pixels to the right and back, kRuns times: what the
+// paint box does per move (the view follows, the picture is drawn moved
+// onto the screen) and at the release (the list replayed in bands, drawn).
+PanFigures Pan(GraphWindow &window, QImage &screen, int threads) {
+  QImage picture(kImageWidth, kImageHeight, QImage::Format_RGB32);
+  ReplayInBands(window.Display, window.ViewTransform(kImageWidth, kImageHeight), picture, threads);
+  const QRect all(0, 0, kImageWidth, kImageHeight);
+  std::vector<double> steps, releases;
+  for (int run = 0; run < kRuns; ++run) {
+    const int direction = run % 2 ? -1 : 1;
+    const PixelPoint start{kImageWidth / 2, kImageHeight / 2};
+    window.MouseDown(start, true, false);
+    for (int step = 1; step <= kPanSteps; ++step) {
+      const auto begin = std::chrono::steady_clock::now();
+      window.MouseMove({start.x + direction * step * kPanStep, start.y}, kImageWidth, kImageHeight);
+      QPainter painter(&screen);
+      DrawMoved(painter, picture, {direction * step * kPanStep, 0}, all);
+      painter.end();
+      steps.push_back(Milliseconds(begin));
+    }
+    const auto begin = std::chrono::steady_clock::now();
+    window.MouseUp(kImageWidth, kImageHeight);
+    ReplayInBands(window.Display, window.ViewTransform(kImageWidth, kImageHeight), picture,
+                  threads);
+    QPainter painter(&screen);
+    DrawMoved(painter, picture, {}, all);
+    painter.end();
+    releases.push_back(Milliseconds(begin));
+  }
+  return {Median(steps), *std::max_element(steps.begin(), steps.end()), Median(releases)};
+}
+
 void Measure(GraphWindow &window, const char *label) {
   QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
   const double rebuild = MedianMilliseconds([&] { window.Rebuild(); }, [] {});
@@ -94,12 +145,23 @@ void Measure(GraphWindow &window, const char *label) {
   const double single = Replay<QPainterCanvas>(window, image, transform);
   const double batched = Replay<BatchedPainterCanvas>(window, image, transform);
   const double thin = Replay<ThinPenCanvas>(window, image, transform);
+  const int threads = ReplayThreads();
+  const double banded =
+      MedianMilliseconds([&] { ReplayInBands(window.Display, transform, image, threads); }, [] {});
   const int records = window.Display.RecordCount();
   std::printf("%s\n  %d records, %.1f MB stream\n  rebuild %9.2f ms\n"
               "  replay  %9.2f ms line by line (%.0f records/ms), %.2f ms batched per pen "
-              "(%.0f records/ms), %.2f ms without drawing, %.2f ms batched with one-pixel pens\n",
+              "(%.0f records/ms), %.2f ms without drawing, %.2f ms batched with one-pixel pens\n"
+              "          %9.2f ms in %d bands on %d threads (%.0f records/ms, %.0f per thread)\n",
               label, records, window.Display.Count() / (1024.0 * 1024.0), rebuild, single,
-              records / single, batched, records / batched, decode, thin);
+              records / single, batched, records / batched, decode, thin, banded,
+              threads * kBandsPerThread, threads, records / banded, records / banded / threads);
+  const Box2D view = window.ViewBox;
+  const PanFigures pan = Pan(window, image, threads);
+  window.ViewBox = view;
+  std::printf("  pan of %d steps of %d pixels: %.3f ms per step (slowest %.3f ms), "
+              "%.2f ms at the release\n",
+              kPanSteps, kPanStep, pan.step, pan.slowest, pan.release);
 }
 
 } // namespace

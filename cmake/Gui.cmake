@@ -88,3 +88,9 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tools/dialog_screenshots.cpp)
   add_executable(dialog_screenshots ${CMAKE_SOURCE_DIR}/tools/dialog_screenshots.cpp)
   target_link_libraries(dialog_screenshots PRIVATE kelmor_gui Qt6::Test)
 endif()
+
+# The banded replay is compared with the one-thread replay on a generated
+# frame too.
+if(TARGET banded_replay_test)
+  target_sources(banded_replay_test PRIVATE ${CMAKE_SOURCE_DIR}/bench/FrameGenerator.cpp)
+endif()

@@ -110,9 +110,10 @@ void GraphWindow::MouseMove(PixelPoint at, int width, int height) {
     DragEnd = at;
     RubberBandChanged();
   } else if (MouseMode == kMousePanning) {
-    Pan(DragStart, at, width, height);
+    const PixelPoint from = DragStart;
+    Pan(from, at, width, height);
     DragStart = at;
-    Invalidate();
+    PanMoved(from, at);
   }
 }
 
@@ -121,6 +122,11 @@ void GraphWindow::MouseMove(PixelPoint at, int width, int height) {
 void GraphWindow::DoubleClick() {
   ZoomIn();
   RepaintAtRelease = true;
+}
+
+void GraphWindow::PanMoved(PixelPoint from, PixelPoint to) {
+  if (View)
+    View->ShowPan(from, to);
 }
 
 // A zoom window is used once; a pan leaves the pan armed.  A rectangle too

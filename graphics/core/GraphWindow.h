@@ -85,6 +85,10 @@ public:
   // Only the rubber band of a zoom window moved, came or went; the picture
   // below it is as it was.
   virtual void ShowRubberBand() = 0;
+  // A pan moved the view with the mouse from `from` to `to`: the picture
+  // shown moves with it, and the list is replayed when PanPicture
+  // (graphics/core/PanPicture.h) says so; the release invalidates.
+  virtual void ShowPan(PixelPoint from, PixelPoint to) = 0;
 };
 
 class GraphWindow {
@@ -173,7 +177,8 @@ public:
   // mode 1, a pan in modes 0 and 3; during a gesture it does nothing.  A
   // right press zooms out in every mode.
   void MouseDown(PixelPoint at, bool left, bool right);
-  // Drags the rubber band (mode 2) or pans (mode 4); otherwise nothing.
+  // Drags the rubber band (mode 2) or pans (mode 4, shown through ShowPan);
+  // otherwise nothing.
   void MouseMove(PixelPoint at, int width, int height);
   // True when a zoom window was completed: the widget releases "Auschnitt"
   // and resets the cursor.  The release after a double click repaints.
@@ -226,6 +231,7 @@ private:
   void Draw(float L);
   void Invalidate();
   void RubberBandChanged();
+  void PanMoved(PixelPoint from, PixelPoint to);
 
   GraphWindowView *View;
   // Set while a rebuild must keep ViewBox whatever KeepView says.

@@ -145,6 +145,14 @@ public:
   // pen, so nothing outside it overflows the int conversion.  The canvas pen
   // is in force until the first pen record.
   void Paint(TCanvas &canvas, const TViewTransform &transform) const;
+  // The replay of one band of a picture, for a canvas that shows only the
+  // rows top <= y < bottom of it: lines and polygons are clipped as Paint
+  // clips them on a canvas showing the whole picture, so they reach this
+  // canvas with the same pixel coordinates; a line or polygon whose pen
+  // cannot reach those rows is skipped, and the canvas gets the pen and
+  // brush in force only before a line or polygon it draws.
+  void PaintBand(TCanvas &canvas, const TViewTransform &transform, const TRect &picture, int top,
+                 int bottom) const;
 
   int RecordCount() const { return recordCount; }
   const Box2D &BoundingBox() const { return box; }

@@ -2,7 +2,10 @@
 #include "graphics/core/Clipping.h"
 #include "graphics/core/PaintContainer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -39,14 +42,34 @@ int PenPixels(double width, double scale) {
   return TruncateToInt(pixels < kWidestPen ? pixels : kWidestPen);
 }
 
+// The rows a record may colour beyond the pixels of its points: half the
+// pen, one for the truncation and one to spare.
+double PenReach(int penPixels) {
+  return 0.5 * (penPixels > 1 ? penPixels : 1) + 2.0;
+}
+
 class Replay {
 public:
-  Replay(TCanvas &canvas, const TViewTransform &transform) : canvas(canvas), transform(transform) {
-    const TRect clip = canvas.ClipRect();
-    window = {clip.left - kClipMargin, clip.top - kClipMargin, clip.right + kClipMargin,
-              clip.bottom + kClipMargin};
+  // Clips to picture widened by the margin; skips the records that miss the
+  // rows top <= y < bottom.  With deferPens the pens and brushes reach the
+  // canvas only before a line or polygon it draws: in a band most of them
+  // come between records that miss it, and each costs the painter a change
+  // of state.
+  Replay(TCanvas &canvas, const TViewTransform &transform, const TRect &picture, double top,
+         double bottom, bool deferPens)
+      : canvas(canvas), transform(transform), top(top), bottom(bottom), deferPens(deferPens) {
+    window = {picture.left - kClipMargin, picture.top - kClipMargin, picture.right + kClipMargin,
+              picture.bottom + kClipMargin};
   }
 
+  void Run(const PaintContainer &list) {
+    StreamReader in(list.Bytes(), list.Count());
+    for (int i = 0; i < list.RecordCount(); ++i)
+      if (!Record(in))
+        return;
+  }
+
+private:
   bool Record(StreamReader &in) {
     std::uint8_t type = 0;
     if (!in.Read(type))
@@ -57,9 +80,9 @@ public:
     case kPolygonRecord:
       return ReplayPolygon(in);
     case kBrushRecord:
-      return ReplayColour(in, &TCanvas::SetBrushColor);
+      return ReplayColour(in, pending.brush, &TCanvas::SetBrushColor);
     case kPenColourRecord:
-      return ReplayColour(in, &TCanvas::SetPenColor);
+      return ReplayColour(in, pending.pen, &TCanvas::SetPenColor);
     case kPenWidthRecord:
       return ReplayWidth(in);
     default:
@@ -67,16 +90,20 @@ public:
     }
   }
 
-private:
   Point2D Pixel(Point2D world) const { return transform.ToPixelReal(world.x, world.y); }
 
   bool ReplayLine(StreamReader &in) {
     Point2D a, b;
     if (!in.Read(a.x) || !in.Read(a.y) || !in.Read(b.x) || !in.Read(b.y))
       return false;
+    // The rows first: most records of a band's replay miss it.
+    const double ya = transform.Row(a.y), yb = transform.Row(b.y);
+    if (MissesBand(ya < yb ? ya : yb, ya < yb ? yb : ya))
+      return true;
     a = Pixel(a);
     b = Pixel(b);
     if (ClipSegment(a, b, window)) {
+      ApplyPending();
       canvas.MoveTo(TruncateToInt(a.x), TruncateToInt(a.y));
       canvas.LineTo(TruncateToInt(b.x), TruncateToInt(b.y));
     }
@@ -93,21 +120,34 @@ private:
         return false;
       p = Pixel(p);
     }
+    if (n > 0) {
+      const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                                   [](Point2D p, Point2D q) { return p.y < q.y; });
+      if (MissesBand(low->y, high->y))
+        return true;
+    }
     const std::vector<Point2D> clipped = ClipPolygon(points.data(), n, window);
     std::vector<TPoint> pixels;
     pixels.reserve(clipped.size());
     for (const Point2D &p : clipped)
       pixels.push_back({TruncateToInt(p.x), TruncateToInt(p.y)});
-    if (!pixels.empty())
+    if (!pixels.empty()) {
+      ApplyPending();
       canvas.Polygon(pixels.data(), static_cast<int>(pixels.size()));
+    }
     return true;
   }
 
-  bool ReplayColour(StreamReader &in, void (TCanvas::*set)(TColor)) {
+  // A negative colour or width leaves the canvas as it is, so it is not
+  // kept either.
+  bool ReplayColour(StreamReader &in, TColor &later, void (TCanvas::*set)(TColor)) {
     TColor colour = 0;
     if (!in.Read(colour))
       return false;
-    (canvas.*set)(colour);
+    if (!deferPens)
+      (canvas.*set)(colour);
+    else if (colour >= 0)
+      later = colour;
     return true;
   }
 
@@ -115,20 +155,54 @@ private:
     double width = 0.0;
     if (!in.Read(width))
       return false;
-    canvas.SetPenWidth(PenPixels(width, transform.PenScale()));
+    const int pixels = PenPixels(width, transform.PenScale());
+    if (!deferPens)
+      canvas.SetPenWidth(pixels);
+    else if (pixels >= 0)
+      pending.width = pixels;
+    if (pixels >= 0)
+      reach = PenReach(pixels);
     return true;
+  }
+
+  void ApplyPending() {
+    if (pending.pen >= 0)
+      canvas.SetPenColor(pending.pen);
+    if (pending.width >= 0)
+      canvas.SetPenWidth(pending.width);
+    if (pending.brush >= 0)
+      canvas.SetBrushColor(pending.brush);
+    pending = {};
+  }
+
+  // Whether a record whose points lie in the rows low .. high (before the
+  // truncation) leaves the band untouched.  NaN rows never miss: the
+  // clipping refuses them.
+  bool MissesBand(double low, double high) const {
+    return high + reach < top || low - reach >= bottom;
   }
 
   TCanvas &canvas;
   const TViewTransform &transform;
   Box2D window;
+  double top, bottom;
+  // The canvas starts with a pen of one pixel.
+  double reach = PenReach(1);
+  bool deferPens;
+  // The pen and brush the canvas is still to be given (-1: none).
+  struct {
+    TColor pen = -1, brush = -1;
+    int width = -1;
+  } pending;
 };
 } // namespace
 
 void PaintContainer::Paint(TCanvas &canvas, const TViewTransform &transform) const {
-  StreamReader in(Bytes(), Count());
-  Replay replay(canvas, transform);
-  for (int i = 0; i < recordCount; ++i)
-    if (!replay.Record(in))
-      return;
+  constexpr double kAll = std::numeric_limits<double>::infinity();
+  Replay(canvas, transform, canvas.ClipRect(), -kAll, kAll, false).Run(*this);
+}
+
+void PaintContainer::PaintBand(TCanvas &canvas, const TViewTransform &transform,
+                               const TRect &picture, int top, int bottom) const {
+  Replay(canvas, transform, picture, top, bottom, true).Run(*this);
 }

@@ -49,10 +49,6 @@ void TViewTransform::Fit(const Box2D &box, int left, int top, int right, int bot
   oy = ((static_cast<double>(top) + bottom) * 0.5) / sy - (box.ymin + box.ymax) * 0.5;
 }
 
-Point2D TViewTransform::ToPixelReal(double x, double y) const {
-  return {(x + ox) * sx, (y + oy) * sy};
-}
-
 TPoint TViewTransform::ToPixel(double x, double y) const {
   const Point2D p = ToPixelReal(x, y);
   return {TruncateToInt(p.x), TruncateToInt(p.y)};

@@ -22,8 +22,11 @@ public:
   // The pixel of a world point, each coordinate truncated toward zero.  A
   // product beyond the int range is held at its end.
   TPoint ToPixel(double x, double y) const;
-  // The same point in pixels before the truncation.
-  Point2D ToPixelReal(double x, double y) const;
+  // The same point in pixels before the truncation, and its column and row
+  // alone.
+  Point2D ToPixelReal(double x, double y) const { return {Column(x), Row(y)}; }
+  double Column(double x) const { return (x + ox) * sx; }
+  double Row(double y) const { return (y + oy) * sy; }
   // The world point of a pixel; (0, 0) while a scale is 0.
   Point2D ToWorld(double px, double py) const;
   // Pixels per world unit of a pen width: min(sx, sy).

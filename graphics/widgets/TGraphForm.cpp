@@ -1,8 +1,8 @@
 #include "graphics/widgets/TGraphForm.h"
 
 #include "analysis/ResultSets.h"
-#include "graphics/widgets/BatchedPainterCanvas.h"
 #include "graphics/widgets/GraphToolIcons.h"
+#include "graphics/widgets/PaintBoxPicture.h"
 #include "graphics/widgets/PictureExport.h"
 #include "model/Upcalls.h"
 #include "platform/EventGuard.h"
@@ -20,10 +20,12 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <limits>
 
@@ -60,6 +62,13 @@ const LayerToggle kLayerToggles[] = {
 
 PixelPoint ToPixel(const QPoint &p) {
   return {p.x(), p.y()};
+}
+
+// Milliseconds of the steady clock, the time of the pan's replays.
+std::int64_t Now() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 // A double click into a spin edit's text sets a value.
@@ -126,6 +135,9 @@ TGraphForm::TGraphForm(QMdiArea *area, int tab) {
   setContextMenuPolicy(Qt::PreventContextMenu);
   setWindowTitle("Graphische Darstellung");
   CreateComponents();
+  PanTimer = new QTimer(this);
+  PanTimer->setSingleShot(true);
+  connect(PanTimer, &QTimer::timeout, this, [this] { ShowPanStep(); });
   QMdiSubWindow *child = area->addSubWindow(this);
   child->setAttribute(Qt::WA_DeleteOnClose);
   child->resize(kWindowWidth, kWindowHeight);
@@ -396,23 +408,13 @@ void TGraphForm::SetViewBox(const Box2D &box) {
 }
 
 // Replays the list through a transform that fits ViewBox into the box, on
-// white; the rubber band of a zoom window is drawn last, inverting what
-// lies below.
+// white, unless the picture is still good (during a pan it is shown moved);
+// the rubber band of a zoom window is drawn last, inverting what lies below.
 void TGraphForm::PaintBox1Paint(QPaintEvent *event) {
-  const qreal ratio = PaintBox1->devicePixelRatioF();
-  const QSize pixels = PaintBox1->size() * ratio;
-  if (PictureStale || Picture.size() != pixels) {
-    Picture = QImage(pixels, QImage::Format_RGB32);
-    Picture.setDevicePixelRatio(ratio);
-    Picture.fill(Qt::white);
-    QPainter replay(&Picture);
-    BatchedPainterCanvas canvas(replay);
-    Window->Display.Paint(canvas, Window->ViewTransform(PaintBox1->width(), PaintBox1->height()));
-    PictureStale = false;
-  }
+  if (PictureStale || Picture.size() != PaintBox1->size() * PaintBox1->devicePixelRatioF())
+    ReplayPicture();
   QPainter painter(PaintBox1);
-  painter.drawImage(event->rect(), Picture,
-                    QRectF(event->rect().topLeft() * ratio, event->rect().size() * ratio));
+  DrawMoved(painter, Picture, Pan.Offset(), event->rect());
   if (!Window->RubberBand())
     return;
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -420,6 +422,16 @@ void TGraphForm::PaintBox1Paint(QPaintEvent *event) {
   painter.setBrush(Qt::NoBrush);
   const PixelPoint a = Window->DragStart, b = Window->DragEnd;
   painter.drawRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized());
+}
+
+void TGraphForm::ReplayPicture() {
+  const qreal ratio = PaintBox1->devicePixelRatioF();
+  Picture = QImage(PaintBox1->size() * ratio, QImage::Format_RGB32);
+  Picture.setDevicePixelRatio(ratio);
+  ReplayInBands(Window->Display, Window->ViewTransform(PaintBox1->width(), PaintBox1->height()),
+                Picture, ReplayThreads());
+  PictureStale = false;
+  Pan.Replayed(Now());
 }
 
 void TGraphForm::PaintBox1MouseDown(QMouseEvent *event) {
@@ -438,6 +450,7 @@ void TGraphForm::PaintBox1MouseUp(QMouseEvent *event) {
   Window->MouseMove(ToPixel(event->pos()), PaintBox1->width(), PaintBox1->height());
   if (Window->MouseUp(PaintBox1->width(), PaintBox1->height()))
     ZoomFinished();
+  PanEnded();
 }
 
 void TGraphForm::PaintBox1DblClick() {
@@ -478,4 +491,33 @@ void TGraphForm::Invalidate() {
 
 void TGraphForm::ShowRubberBand() {
   PaintBox1->update();
+}
+
+void TGraphForm::ShowPan(PixelPoint from, PixelPoint to) {
+  if (!Pan.Panning())
+    Pan.Begin(from, Now());
+  Pan.Move(to);
+  ShowPanStep();
+}
+
+// A replay that is due comes now; one that is not yet waits for the timer,
+// and the picture meanwhile moves.
+void TGraphForm::ShowPanStep() {
+  const std::int64_t wait = Pan.UntilReplay(Now());
+  if (wait == 0) {
+    Invalidate();
+    return;
+  }
+  PaintBox1->update();
+  if (wait > 0 && !PanTimer->isActive())
+    PanTimer->start(static_cast<int>(wait));
+}
+
+// The release has invalidated the picture: it is replayed at the view of
+// the release and shown where it belongs.
+void TGraphForm::PanEnded() {
+  if (Window->MouseMode == kMousePanning)
+    return;
+  Pan.End();
+  PanTimer->stop();
 }

@@ -5,6 +5,7 @@
 // window messages to it; the paint box only replays the display list.  Any
 // number of them can be open; each frees itself when closed.
 #include "graphics/core/GraphWindow.h"
+#include "graphics/core/PanPicture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -13,6 +14,7 @@
 class QMdiArea;
 class QSpinBox;
 class QTabBar;
+class QTimer;
 class QToolButton;
 class UserMessageEvent;
 
@@ -48,6 +50,8 @@ public:
   QTabBar *TabControl2;
   QWidget *Panel1;
   QWidget *PaintBox1;
+  // What the paint box shows while the left button pans.
+  PanPicture Pan;
 
 public slots:
   void TabControl2Change();
@@ -91,6 +95,11 @@ private:
   void PaintBox1MouseUp(class QMouseEvent *event);
   void PaintBox1DblClick();
   void ZoomFinished();
+  // The list replayed into Picture on all cores.
+  void ReplayPicture();
+  // The picture shown during a pan: moved, or replayed when one is due.
+  void ShowPanStep();
+  void PanEnded();
 
   // GraphWindowView.
   void ShowTabs() override;
@@ -98,10 +107,14 @@ private:
   void ShowCaption(const std::string &caption) override;
   void Invalidate() override;
   void ShowRubberBand() override;
+  void ShowPan(PixelPoint from, PixelPoint to) override;
 
   std::unique_ptr<GraphWindow> Window;
   // The replayed list as last painted; stale after every change of the list
-  // or the view, so that a moving rubber band does not replay the list.
+  // or the view but a pan's moves, so that a moving rubber band or a pan
+  // does not replay the list each time.
   QImage Picture;
   bool PictureStale = true;
+  // Brings the replay that a pan holding still is due.
+  QTimer *PanTimer;
 };

@@ -165,3 +165,32 @@ TEST(Replay, FarOffGeometryIsClippedBeforeTheIntConversion) {
   EXPECT_LT(cut, 100000);
   EXPECT_EQ(polygons[0], (std::vector<int>{100, 100, cut, 100, cut, 199, 100, 200}));
 }
+
+TEST(Replay, ABandGetsTheWholePicturesCoordinatesOfTheRecordsThatReachIt) {
+  PaintContainer pc;
+  pc.Reset();
+  pc.SetPen(0, 0.0);
+  pc.Line({10, 120}, {1e12, 130}); // into the band, cut far off to the right
+  pc.SetPen(0x00FF00, 0.0);
+  pc.Line({10, 10}, {400, 90}); // above the band: its pen never comes
+  pc.SetPen(255, 20.0);         // a pen 20 pixels wide reaches 10 rows down
+  pc.Line({10, 92}, {400, 92});
+  pc.Line({10, 80}, {400, 80});
+  const Point2D below[3] = {{10, 200}, {50, 260}, {90, 200}};
+  pc.Polygon(0, 0.0, below, 3);
+  const Point2D across[3] = {{10, 10}, {50, 290}, {90, 10}};
+  pc.Polygon(0, 0.0, across, 3);
+
+  RecordingCanvas whole({0, 0, 500, 300});
+  pc.Paint(whole, Scaled(1.0));
+  RecordingCanvas band({0, 100, 500, 150});
+  pc.PaintBand(band, Scaled(1.0), {0, 0, 500, 300}, 100, 150);
+  const Calls ends = whole.Of(CanvasCall::LineTo), polygons = whole.Of(CanvasCall::Polygon);
+  ASSERT_EQ(ends.size(), 4u);
+  ASSERT_EQ(polygons.size(), 2u);
+  EXPECT_EQ(band.Of(CanvasCall::LineTo), (Calls{ends[0], ends[2]}));
+  EXPECT_EQ(band.Of(CanvasCall::Polygon), (Calls{polygons[1]}));
+  EXPECT_EQ(whole.Of(CanvasCall::PenColour), (Calls{{0}, {0x00FF00}, {255}, {0}}));
+  EXPECT_EQ(band.Of(CanvasCall::PenColour), (Calls{{0}, {255}, {0}}));
+  EXPECT_EQ(band.Of(CanvasCall::PenWidth), whole.Of(CanvasCall::PenWidth));
+}

@@ -16,6 +16,7 @@ public:
   int tabsShown = 0;
   int invalidations = 0;
   int rubberBands = 0;
+  int pans = 0;
   bool loadButton = false;
   LayerBits layersShown = 0;
   std::string caption;
@@ -28,6 +29,7 @@ public:
   void ShowCaption(const std::string &text) override { caption = text; }
   void Invalidate() override { ++invalidations; }
   void ShowRubberBand() override { ++rubberBands; }
+  void ShowPan(PixelPoint, PixelPoint) override { ++pans; }
 };
 
 void ExpectBox(const Box2D &actual, const Box2D &expected) {
@@ -125,10 +127,15 @@ TEST_F(GraphWindowTest, MouseModesFollowTheButtonsAndGestures) {
   w.MouseDown({200, 200}, true, false);
   EXPECT_EQ(w.MouseMode, kMousePanning);
   w.MouseDown({10, 10}, true, false); // a press while panning changes nothing
+  // The moves show the picture moved; only the release replays it.
+  const int invalidations = view.invalidations;
   w.MouseMove({230, 180}, kWidth, kHeight);
   EXPECT_DOUBLE_EQ(w.ViewBox.xmin, zoomed.xmin - 30 / t.sx);
   EXPECT_DOUBLE_EQ(w.ViewBox.ymax, zoomed.ymax + 20 / t.sy);
+  EXPECT_EQ(view.pans, 1);
+  EXPECT_EQ(view.invalidations, invalidations);
   EXPECT_FALSE(w.MouseUp(kWidth, kHeight));
+  EXPECT_EQ(view.invalidations, invalidations + 1);
   EXPECT_EQ(w.MouseMode, kMousePanArmed);
   EXPECT_EQ(w.KeepView, 1);
 

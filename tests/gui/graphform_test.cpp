@@ -3,6 +3,7 @@
 // layer and tab commands and may be closed while the run waits.
 #include "analysis/Solutions.h"
 #include "app/BatchInterpreter.h"
+#include "graphics/widgets/BatchedPainterCanvas.h"
 #include "graphics/widgets/TGraphForm.h"
 #include "platform/DialogAnswerer.h"
 #include "tests/support/DialogRecorder.h"
@@ -16,6 +17,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QSpinBox>
 #include <QTabBar>
@@ -59,6 +62,26 @@ std::vector<TGraphForm *> GraphWindows(TMainForm &form) {
   return windows;
 }
 
+QImage Shown(QWidget *widget) {
+  return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The list replayed on one thread at the window's view, as before a pan.
+QImage Replayed(TGraphForm &graph) {
+  QImage image(graph.PaintBox1->size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  BatchedPainterCanvas canvas(painter);
+  graph.State().Display.Paint(canvas, graph.State().ViewTransform(image.width(), image.height()));
+  return image;
+}
+
+void MoveWithLeftButton(QWidget *widget, QPoint to) {
+  QMouseEvent move(QEvent::MouseMove, to, widget->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+}
+
 } // namespace
 
 class GraphFormTest : public QObject {
@@ -71,6 +94,7 @@ private slots:
   void modeButtonsMouseGesturesAndFocusLoss();
   void layerButtonsShowTheLayersDrawn();
   void doubleClickOnAuschnittRepaintsAndScalesShowTheirRange();
+  void panShowsTheLastPictureMovedUntilAReplay();
   void init();
   void cleanup();
 
@@ -355,6 +379,47 @@ void GraphFormTest::doubleClickOnAuschnittRepaintsAndScalesShowTheirRange() {
     }
     spin->setValue(100);
   }
+
+void GraphFormTest::panShowsTheLastPictureMovedUntilAReplay() {
+  TMainForm &form = Form();
+  form.show();
+  OpenExample();
+  form.ThIOrdnung1Click();
+  TGraphForm *graph = form.NewGraphWindow();
+  QVERIFY(QTest::qWaitForWindowExposed(graph));
+  GraphWindow &state = graph->State();
+  for (int i = 0; i < 4; ++i) // the drawing reaches beyond every edge
+    state.ZoomIn();
+  graph->SetViewBox(state.ViewBox);
+  const QImage before = Shown(graph->PaintBox1);
+  QCOMPARE(before, Replayed(*graph));
+
+  // While no replay is due, the moves show the old picture moved, the strip
+  // it uncovers white; the view follows every move.
+  graph->Pan.ReplayInterval = 1000000;
+  const Box2D start = state.ViewBox;
+  QWidget *box = graph->PaintBox1;
+  QTest::mousePress(box, Qt::LeftButton, {}, QPoint(200, 150));
+  MoveWithLeftButton(box, QPoint(220, 160));
+  MoveWithLeftButton(box, QPoint(240, 170));
+  QVERIFY(state.ViewBox.xmin < start.xmin && state.ViewBox.ymin < start.ymin);
+  QImage moved(before.size(), QImage::Format_RGB32);
+  moved.fill(Qt::white);
+  QPainter(&moved).drawImage(QPoint(40, 20), before);
+  QCOMPARE(Shown(box), moved);
+  // The release replays at the view of the release.
+  QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(240, 170));
+  const QImage released = Shown(box);
+  QCOMPARE(released, Replayed(*graph));
+  QVERIFY(released != moved);
+
+  // A replay that is due comes at the move itself.
+  graph->Pan.ReplayInterval = 0;
+  QTest::mousePress(box, Qt::LeftButton, {}, QPoint(240, 170));
+  MoveWithLeftButton(box, QPoint(200, 150));
+  QCOMPARE(Shown(box), Replayed(*graph));
+  QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(200, 150));
+  QCOMPARE(Shown(box), Replayed(*graph));
 }
 
 QTEST_MAIN(GraphFormTest)

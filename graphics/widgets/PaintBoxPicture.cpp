@@ -1,0 +1,88 @@
+#include "graphics/widgets/PaintBoxPicture.h"
+
+#include "analysis/ParallelWork.h"
+#include "graphics/widgets/BatchedPainterCanvas.h"
+
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Fills and replays the device rows first <= y < last of the image whose
+// buffer starts at bits.  The band's own image spans the whole buffer, and
+// its painter is clipped to the band's rows: Qt's thin lines, cut at the
+// edge of a device, may come out one pixel aside of where they run in the
+// whole image, so no band's device may end where a line runs on.
+void ReplayBand(const PaintContainer &list, const TViewTransform &transform, const QImage &image,
+                uchar *bits, const TRect &picture, int first, int last) {
+  const qreal ratio = image.devicePixelRatio();
+  QImage band(bits, image.width(), image.height(), image.bytesPerLine(), image.format());
+  band.setDevicePixelRatio(ratio);
+  QPainter painter(&band);
+  const QRectF rows(0.0, first / ratio, image.width() / ratio, (last - first) / ratio);
+  painter.fillRect(rows, Qt::white);
+  painter.setClipRect(rows);
+  BatchedPainterCanvas canvas(painter);
+  list.PaintBand(canvas, transform, picture, static_cast<int>(std::floor(first / ratio)),
+                 static_cast<int>(std::ceil(last / ratio)));
+}
+
+// The device rows first <= y < last that the drawing's points cover, within
+// the image's rows; outside them only the pens reach, so the bands are cut
+// there.
+std::pair<int, int> DrawingRows(const PaintContainer &list, const TViewTransform &transform,
+                                const QImage &image) {
+  const int rows = image.height();
+  if (!list.HasExtent())
+    return {0, rows};
+  const qreal ratio = image.devicePixelRatio();
+  const double top = transform.Row(list.BoundingBox().ymin) * ratio;
+  const double bottom = transform.Row(list.BoundingBox().ymax) * ratio;
+  const int first = static_cast<int>(std::clamp(top, 0.0, static_cast<double>(rows)));
+  const int last = static_cast<int>(std::clamp(bottom, 0.0, static_cast<double>(rows)));
+  return first < last ? std::pair{first, last} : std::pair{0, rows};
+}
+
+} // namespace
+
+int ReplayThreads() {
+  return AnalysisThreads();
+}
+
+void ReplayInBands(const PaintContainer &list, const TViewTransform &transform, QImage &image,
+                   int threads) {
+  const auto [first, last] = DrawingRows(list, transform, image);
+  const int count =
+      std::clamp(threads * kBandsPerThread, 1, std::max(1, (last - first) / kMinBandRows));
+  // The band edges: the drawing's rows cut evenly, the first and the last
+  // band reaching to the image's edges.
+  std::vector<int> edges(count + 1);
+  for (int band = 1; band < count; ++band)
+    edges[band] = first + (last - first) * band / count;
+  edges[count] = image.height();
+  const QSize size = image.deviceIndependentSize().toSize();
+  const TRect picture{0, 0, size.width(), size.height()};
+  // Taken once here: bits() may detach and counts its calls, which the
+  // threads must not do at the same time.
+  uchar *bits = image.bits();
+  ForEachInParallel(count, threads, [&](int band, int) {
+    ReplayBand(list, transform, image, bits, picture, edges[band], edges[band + 1]);
+  });
+}
+
+void DrawMoved(QPainter &painter, const QImage &picture, PixelPoint offset, const QRect &area) {
+  const qreal ratio = picture.devicePixelRatio();
+  const QPoint shift(offset.x, offset.y);
+  const QRect shown = QRect(shift, picture.deviceIndependentSize().toSize()) & area;
+  for (const QRect &strip : QRegion(area).subtracted(shown))
+    painter.fillRect(strip, Qt::white);
+  if (!shown.isEmpty())
+    painter.drawImage(
+        shown, picture,
+        QRectF(QPointF(shown.topLeft() - shift) * ratio, QSizeF(shown.size()) * ratio));
+}

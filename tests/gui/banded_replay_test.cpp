@@ -1,0 +1,123 @@
+// The paint box's replay in bands on several threads paints the picture the
+// replay on one thread paints, pixel for pixel: on the example and on a
+// generated frame, with the labels on, at several zooms, with the band seams
+// at different rows for different thread counts.
+#include "analysis/Drivers.h"
+#include "analysis/Solutions.h"
+#include "analysis/SolveStep.h"
+#include "bench/FrameGenerator.h"
+#include "graphics/widgets/BatchedPainterCanvas.h"
+#include "graphics/widgets/PaintBoxPicture.h"
+#include "tests/support/ExampleCopies.h"
+#include "tests/support/FormsSession.h"
+#include "tests/support/TempFolder.h"
+
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+const QSize kPicture(766, 421);
+
+QImage OneThread(const GraphWindow &window) {
+  QImage image(kPicture, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  BatchedPainterCanvas canvas(painter);
+  window.Display.Paint(canvas, window.ViewTransform(kPicture.width(), kPicture.height()));
+  return image;
+}
+
+// "" when the pictures agree, else the rows where they differ and the
+// number of pixels.
+QString Difference(const QImage &banded, const QImage &single) {
+  int count = 0, first = -1, last = -1;
+  for (int y = 0; y < single.height(); ++y)
+    for (int x = 0; x < single.width(); ++x)
+      if (banded.pixel(x, y) != single.pixel(x, y)) {
+        ++count;
+        last = y;
+        first = first < 0 ? y : first;
+      }
+  return count == 0 ? QString()
+                    : QString("%1 pixels differ in rows %2 to %3").arg(count).arg(first).arg(last);
+}
+
+// The views of the test: fitted, zoomed in a little and deep (moved off
+// the centre), zoomed out.
+void CompareAtZooms(GraphWindow &window) {
+  window.ShowAll();
+  const std::vector<std::function<void()>> steps = {
+      [] {},
+      [&] { window.ZoomIn(); },
+      [&] {
+        for (int i = 0; i < 6; ++i)
+          window.ZoomIn();
+        window.Pan({300, 200}, {500, 260}, kPicture.width(), kPicture.height());
+      },
+      [&] {
+        for (int i = 0; i < 10; ++i)
+          window.ZoomOut();
+      },
+  };
+  for (const auto &step : steps) {
+    step();
+    const QImage single = OneThread(window);
+    for (int threads : {2, 3, 8}) {
+      if (QTest::currentTestFailed())
+        return;
+      QImage banded(kPicture, QImage::Format_RGB32);
+      ReplayInBands(window.Display, window.ViewTransform(kPicture.width(), kPicture.height()),
+                    banded, threads);
+      const QString difference = Difference(banded, single);
+      QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+  }
+}
+
+void LabelsOn(GraphWindow &window) {
+  for (int layer : {kLayerNodeNumbers, kLayerBeamNumbers, kLayerHingeNumbers, kLayerMaterialNumbers,
+                    kLayerExtrema, kLayerValues, kLayerReactions})
+    window.SetLayer(layer, true);
+  window.Rebuild();
+}
+
+} // namespace
+
+class BandedReplayTest : public QObject {
+  Q_OBJECT
+private slots:
+  void bandsPaintTheOneThreadPicture();
+};
+
+void BandedReplayTest::bandsPaintTheOneThreadPicture() {
+  FormsSession session;
+  TempFolder folder;
+  CopyExampleFrame(folder);
+  QVERIFY(session.Form().OpenSystemFile(folder.File("portal.ssy")));
+  QVERIFY(session.Form().OpenLoadFile(folder.File("portal.sla")));
+  QCOMPARE(RunFirstOrder(Solutions), kSolved);
+  GraphWindow example;
+  example.Open();
+  LabelsOn(example);
+  CompareAtZooms(example);
+  example.SelectTab(4); // "Biegemoment"
+  example.TabChange();
+  LabelsOn(example);
+  QVERIFY(example.Display.RecordCount() > 500);
+  CompareAtZooms(example);
+
+  GenerateFrame({10, 6});
+  QCOMPARE(RunFirstOrder(Solutions), kSolved);
+  GraphWindow frame;
+  frame.Open();
+  frame.SelectTab(4);
+  frame.TabChange();
+  frame.SetLayer(kLayerDeformed, true);
+  LabelsOn(frame);
+  QVERIFY(frame.Display.RecordCount() > 20000);
+  CompareAtZooms(frame);
+}
+
+QTEST_MAIN(BandedReplayTest)
+#include "banded_replay_test.moc"
