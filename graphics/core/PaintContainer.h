@@ -149,7 +149,8 @@ public:
   // rows top <= y < bottom of it: lines and polygons are clipped as Paint
   // clips them on a canvas showing the whole picture, so they reach this
   // canvas with the same pixel coordinates; a line or polygon whose pen
-  // cannot reach those rows is skipped, and the canvas gets the pen and
+  // cannot reach those rows, or the picture's columns, is skipped, and the
+  // canvas gets the pen and
   // brush in force only before a line or polygon it draws.
   void PaintBand(TCanvas &canvas, const TViewTransform &transform, const TRect &picture, int top,
                  int bottom) const;

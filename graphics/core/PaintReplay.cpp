@@ -50,14 +50,15 @@ double PenReach(int penPixels) {
 
 class Replay {
 public:
-  // Clips to picture widened by the margin; skips the records that miss the
-  // rows top <= y < bottom.  With deferPens the pens and brushes reach the
-  // canvas only before a line or polygon it draws: in a band most of them
-  // come between records that miss it, and each costs the painter a change
-  // of state.
-  Replay(TCanvas &canvas, const TViewTransform &transform, const TRect &picture, double top,
-         double bottom, bool deferPens)
-      : canvas(canvas), transform(transform), top(top), bottom(bottom), deferPens(deferPens) {
+  // Clips to picture widened by the margin.  With a band (the pixels
+  // xmin <= x < xmax, ymin <= y < ymax the canvas shows) it skips the records
+  // that miss the band, and the pens and brushes reach the canvas only
+  // before a line or polygon it draws: most of them come between records
+  // that miss it, and each costs the painter a change of state.
+  Replay(TCanvas &canvas, const TViewTransform &transform, const TRect &picture, const Box2D *band)
+      : canvas(canvas), transform(transform), deferPens(band != nullptr) {
+    constexpr double kAll = std::numeric_limits<double>::infinity();
+    shown = band ? *band : Box2D{-kAll, -kAll, kAll, kAll};
     window = {picture.left - kClipMargin, picture.top - kClipMargin, picture.right + kClipMargin,
               picture.bottom + kClipMargin};
   }
@@ -98,10 +99,12 @@ private:
       return false;
     // The rows first: most records of a band's replay miss it.
     const double ya = transform.Row(a.y), yb = transform.Row(b.y);
-    if (MissesBand(ya < yb ? ya : yb, ya < yb ? yb : ya))
+    if (Misses(ya < yb ? ya : yb, ya < yb ? yb : ya, shown.ymin, shown.ymax))
       return true;
     a = Pixel(a);
     b = Pixel(b);
+    if (Misses(a.x < b.x ? a.x : b.x, a.x < b.x ? b.x : a.x, shown.xmin, shown.xmax))
+      return true;
     if (ClipSegment(a, b, window)) {
       ApplyPending();
       canvas.MoveTo(TruncateToInt(a.x), TruncateToInt(a.y));
@@ -121,9 +124,12 @@ private:
       p = Pixel(p);
     }
     if (n > 0) {
-      const auto [low, high] = std::minmax_element(points.begin(), points.end(),
-                                                   [](Point2D p, Point2D q) { return p.y < q.y; });
-      if (MissesBand(low->y, high->y))
+      const auto [top, bottom] = std::minmax_element(
+          points.begin(), points.end(), [](Point2D p, Point2D q) { return p.y < q.y; });
+      const auto [left, right] = std::minmax_element(
+          points.begin(), points.end(), [](Point2D p, Point2D q) { return p.x < q.x; });
+      if (Misses(top->y, bottom->y, shown.ymin, shown.ymax) ||
+          Misses(left->x, right->x, shown.xmin, shown.xmax))
         return true;
     }
     const std::vector<Point2D> clipped = ClipPolygon(points.data(), n, window);
@@ -165,44 +171,49 @@ private:
     return true;
   }
 
+  // Gives the canvas what it lacks of the pen and brush in force: a text's
+  // pen and the caller's pen after it often cancel out between two texts.
   void ApplyPending() {
-    if (pending.pen >= 0)
-      canvas.SetPenColor(pending.pen);
-    if (pending.width >= 0)
-      canvas.SetPenWidth(pending.width);
-    if (pending.brush >= 0)
-      canvas.SetBrushColor(pending.brush);
+    if (pending.pen >= 0 && pending.pen != given.pen)
+      canvas.SetPenColor(given.pen = pending.pen);
+    if (pending.width >= 0 && pending.width != given.width)
+      canvas.SetPenWidth(given.width = pending.width);
+    if (pending.brush >= 0 && pending.brush != given.brush)
+      canvas.SetBrushColor(given.brush = pending.brush);
     pending = {};
   }
 
-  // Whether a record whose points lie in the rows low .. high (before the
-  // truncation) leaves the band untouched.  NaN rows never miss: the
-  // clipping refuses them.
-  bool MissesBand(double low, double high) const {
-    return high + reach < top || low - reach >= bottom;
+  // Whether a record whose points lie in the rows (or columns) low .. high,
+  // before the truncation, leaves those from .. to of the band untouched.
+  // NaN never misses: the clipping refuses it.
+  bool Misses(double low, double high, double from, double to) const {
+    return high + reach < from || low - reach >= to;
   }
 
   TCanvas &canvas;
   const TViewTransform &transform;
   Box2D window;
-  double top, bottom;
+  Box2D shown;
   // The canvas starts with a pen of one pixel.
   double reach = PenReach(1);
   bool deferPens;
-  // The pen and brush the canvas is still to be given (-1: none).
-  struct {
+  // A pen and brush (-1: none, or not known).
+  struct Tools {
     TColor pen = -1, brush = -1;
     int width = -1;
-  } pending;
+  };
+  // What the canvas is still to be given, and what it was given last.
+  Tools pending, given;
 };
 } // namespace
 
 void PaintContainer::Paint(TCanvas &canvas, const TViewTransform &transform) const {
-  constexpr double kAll = std::numeric_limits<double>::infinity();
-  Replay(canvas, transform, canvas.ClipRect(), -kAll, kAll, false).Run(*this);
+  Replay(canvas, transform, canvas.ClipRect(), nullptr).Run(*this);
 }
 
 void PaintContainer::PaintBand(TCanvas &canvas, const TViewTransform &transform,
                                const TRect &picture, int top, int bottom) const {
-  Replay(canvas, transform, picture, top, bottom, true).Run(*this);
+  const Box2D band{static_cast<double>(picture.left), static_cast<double>(top),
+                   static_cast<double>(picture.right), static_cast<double>(bottom)};
+  Replay(canvas, transform, picture, &band).Run(*this);
 }

@@ -170,7 +170,8 @@ TEST(Replay, ABandGetsTheWholePicturesCoordinatesOfTheRecordsThatReachIt) {
   PaintContainer pc;
   pc.Reset();
   pc.SetPen(0, 0.0);
-  pc.Line({10, 120}, {1e12, 130}); // into the band, cut far off to the right
+  pc.Line({10, 120}, {1e12, 130});   // into the band, cut far off to the right
+  pc.Line({-400, 120}, {-100, 130}); // left of the picture
   pc.SetPen(0x00FF00, 0.0);
   pc.Line({10, 10}, {400, 90}); // above the band: its pen never comes
   pc.SetPen(255, 20.0);         // a pen 20 pixels wide reaches 10 rows down
@@ -186,9 +187,9 @@ TEST(Replay, ABandGetsTheWholePicturesCoordinatesOfTheRecordsThatReachIt) {
   RecordingCanvas band({0, 100, 500, 150});
   pc.PaintBand(band, Scaled(1.0), {0, 0, 500, 300}, 100, 150);
   const Calls ends = whole.Of(CanvasCall::LineTo), polygons = whole.Of(CanvasCall::Polygon);
-  ASSERT_EQ(ends.size(), 4u);
+  ASSERT_EQ(ends.size(), 5u);
   ASSERT_EQ(polygons.size(), 2u);
-  EXPECT_EQ(band.Of(CanvasCall::LineTo), (Calls{ends[0], ends[2]}));
+  EXPECT_EQ(band.Of(CanvasCall::LineTo), (Calls{ends[0], ends[3]}));
   EXPECT_EQ(band.Of(CanvasCall::Polygon), (Calls{polygons[1]}));
   EXPECT_EQ(whole.Of(CanvasCall::PenColour), (Calls{{0}, {0x00FF00}, {255}, {0}}));
   EXPECT_EQ(band.Of(CanvasCall::PenColour), (Calls{{0}, {255}, {0}}));
