@@ -107,9 +107,10 @@ struct PanFigures {
 // Pans 20 steps of 10 pixels to the right and back, kRuns times: what the
 // paint box does per move (the view follows, the picture is drawn moved
 // onto the screen) and at the release (the list replayed in bands, drawn).
-PanFigures Pan(GraphWindow &window, QImage &screen, int threads) {
+PanFigures Pan(GraphWindow &window, QImage &screen, int threads, ReplayCosts &costs) {
   QImage picture(kImageWidth, kImageHeight, QImage::Format_RGB32);
-  ReplayInBands(window.Display, window.ViewTransform(kImageWidth, kImageHeight), picture, threads);
+  ReplayInBands(window.Display, window.ViewTransform(kImageWidth, kImageHeight), picture, threads,
+                &costs);
   const QRect all(0, 0, kImageWidth, kImageHeight);
   std::vector<double> steps, releases;
   for (int run = 0; run < kRuns; ++run) {
@@ -126,8 +127,8 @@ PanFigures Pan(GraphWindow &window, QImage &screen, int threads) {
     }
     const auto begin = std::chrono::steady_clock::now();
     window.MouseUp(kImageWidth, kImageHeight);
-    ReplayInBands(window.Display, window.ViewTransform(kImageWidth, kImageHeight), picture,
-                  threads);
+    ReplayInBands(window.Display, window.ViewTransform(kImageWidth, kImageHeight), picture, threads,
+                  &costs);
     QPainter painter(&screen);
     DrawMoved(painter, picture, {}, all);
     painter.end();
@@ -146,18 +147,20 @@ void Measure(GraphWindow &window, const char *label) {
   const double batched = Replay<BatchedPainterCanvas>(window, image, transform);
   const double thin = Replay<ThinPenCanvas>(window, image, transform);
   const int threads = ReplayThreads();
-  const double banded =
-      MedianMilliseconds([&] { ReplayInBands(window.Display, transform, image, threads); }, [] {});
+  // As in the window: each replay cuts its bands by the times of the last.
+  ReplayCosts costs;
+  const double banded = MedianMilliseconds(
+      [&] { ReplayInBands(window.Display, transform, image, threads, &costs); }, [] {});
   const int records = window.Display.RecordCount();
   std::printf("%s\n  %d records, %.1f MB stream\n  rebuild %9.2f ms\n"
               "  replay  %9.2f ms line by line (%.0f records/ms), %.2f ms batched per pen "
               "(%.0f records/ms), %.2f ms without drawing, %.2f ms batched with one-pixel pens\n"
               "          %9.2f ms in %d bands on %d threads (%.0f records/ms, %.0f per thread)\n",
               label, records, window.Display.Count() / (1024.0 * 1024.0), rebuild, single,
-              records / single, batched, records / batched, decode, thin, banded,
-              threads * kBandsPerThread, threads, records / banded, records / banded / threads);
+              records / single, batched, records / batched, decode, thin, banded, threads, threads,
+              records / banded, records / banded / threads);
   const Box2D view = window.ViewBox;
-  const PanFigures pan = Pan(window, image, threads);
+  const PanFigures pan = Pan(window, image, threads, costs);
   window.ViewBox = view;
   std::printf("  pan of %d steps of %d pixels: %.3f ms per step (slowest %.3f ms), "
               "%.2f ms at the release\n",

@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -55,24 +56,56 @@ int ReplayThreads() {
 }
 
 void ReplayInBands(const PaintContainer &list, const TViewTransform &transform, QImage &image,
-                   int threads) {
+                   int threads, ReplayCosts *costs) {
   const auto [first, last] = DrawingRows(list, transform, image);
-  const int count =
-      std::clamp(threads * kBandsPerThread, 1, std::max(1, (last - first) / kMinBandRows));
-  // The band edges: the drawing's rows cut evenly, the first and the last
-  // band reaching to the image's edges.
-  std::vector<int> edges(count + 1);
-  for (int band = 1; band < count; ++band)
-    edges[band] = first + (last - first) * band / count;
-  edges[count] = image.height();
+  const int count = std::clamp(threads, 1, std::max(1, (last - first) / kMinBandRows));
+  std::vector<int> edges = costs ? costs->Edges(image.height(), count) : std::vector<int>();
+  if (edges.empty()) {
+    // The drawing's rows cut evenly, the first and the last band reaching
+    // to the image's edges.
+    edges.resize(count + 1);
+    for (int band = 1; band < count; ++band)
+      edges[band] = first + (last - first) * band / count;
+    edges[count] = image.height();
+  }
   const QSize size = image.deviceIndependentSize().toSize();
   const TRect picture{0, 0, size.width(), size.height()};
   // Taken once here: bits() may detach and counts its calls, which the
   // threads must not do at the same time.
   uchar *bits = image.bits();
-  ForEachInParallel(count, threads, [&](int band, int) {
+  std::vector<double> times(count);
+  RunOnThreads(count, [&](int band) {
+    const auto start = std::chrono::steady_clock::now();
     ReplayBand(list, transform, image, bits, picture, edges[band], edges[band + 1]);
+    times[band] = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   });
+  if (costs)
+    costs->Took(edges, times);
+}
+
+std::vector<int> ReplayCosts::Edges(int height, int count) const {
+  double total = 0.0;
+  for (double row : rows)
+    total += row;
+  if (static_cast<int>(rows.size()) != height || !(total > 0.0))
+    return {};
+  std::vector<int> edges(count + 1, height);
+  edges[0] = 0;
+  double sum = 0.0;
+  int band = 1;
+  for (int row = 0; row < height && band < count; ++row) {
+    sum += rows[row];
+    while (band < count && sum >= total * band / count)
+      edges[band++] = row + 1;
+  }
+  return edges;
+}
+
+void ReplayCosts::Took(const std::vector<int> &edges, const std::vector<double> &seconds) {
+  rows.assign(edges.back(), 0.0);
+  for (std::size_t band = 0; band < seconds.size(); ++band)
+    for (int row = edges[band]; row < edges[band + 1]; ++row)
+      rows[row] = seconds[band] / (edges[band + 1] - edges[band]);
 }
 
 void DrawMoved(QPainter &painter, const QImage &picture, PixelPoint offset, const QRect &area) {

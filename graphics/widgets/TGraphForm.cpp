@@ -429,7 +429,7 @@ void TGraphForm::ReplayPicture() {
   Picture = QImage(PaintBox1->size() * ratio, QImage::Format_RGB32);
   Picture.setDevicePixelRatio(ratio);
   ReplayInBands(Window->Display, Window->ViewTransform(PaintBox1->width(), PaintBox1->height()),
-                Picture, ReplayThreads());
+                Picture, ReplayThreads(), &Costs);
   PictureStale = false;
   Pan.Replayed(Now());
 }

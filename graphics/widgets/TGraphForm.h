@@ -6,6 +6,7 @@
 // number of them can be open; each frees itself when closed.
 #include "graphics/core/GraphWindow.h"
 #include "graphics/core/PanPicture.h"
+#include "graphics/widgets/PaintBoxPicture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -115,6 +116,8 @@ private:
   // does not replay the list each time.
   QImage Picture;
   bool PictureStale = true;
+  // Where the last replay spent its time, for the bands of the next.
+  ReplayCosts Costs;
   // Brings the replay that a pan holding still is due.
   QTimer *PanTimer;
 };

@@ -63,15 +63,19 @@ void CompareAtZooms(GraphWindow &window) {
   for (const auto &step : steps) {
     step();
     const QImage single = OneThread(window);
-    for (int threads : {2, 3, 8}) {
+    // The second replay with costs cuts its bands where the first spent
+    // its time.
+    ReplayCosts costs;
+    for (int threads : {2, 3, 8, 6, 6}) {
       if (QTest::currentTestFailed())
         return;
       QImage banded(kPicture, QImage::Format_RGB32);
       ReplayInBands(window.Display, window.ViewTransform(kPicture.width(), kPicture.height()),
-                    banded, threads);
+                    banded, threads, threads == 6 ? &costs : nullptr);
       const QString difference = Difference(banded, single);
       QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
+    QCOMPARE(costs.Edges(kPicture.height(), 6).size(), std::size_t(7));
   }
 }
 
