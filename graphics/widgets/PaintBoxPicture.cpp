@@ -22,12 +22,13 @@ namespace {
 void ReplayBand(const PaintContainer &list, const TViewTransform &transform, const QImage &image,
                 uchar *bits, const TRect &picture, int first, int last) {
   const qreal ratio = image.devicePixelRatio();
+  QImage(bits + static_cast<qsizetype>(first) * image.bytesPerLine(), image.width(), last - first,
+         image.bytesPerLine(), image.format())
+      .fill(Qt::white);
   QImage band(bits, image.width(), image.height(), image.bytesPerLine(), image.format());
   band.setDevicePixelRatio(ratio);
   QPainter painter(&band);
-  const QRectF rows(0.0, first / ratio, image.width() / ratio, (last - first) / ratio);
-  painter.fillRect(rows, Qt::white);
-  painter.setClipRect(rows);
+  painter.setClipRect(QRectF(0.0, first / ratio, image.width() / ratio, (last - first) / ratio));
   BatchedPainterCanvas canvas(painter);
   list.PaintBand(canvas, transform, picture, static_cast<int>(std::floor(first / ratio)),
                  static_cast<int>(std::ceil(last / ratio)));
