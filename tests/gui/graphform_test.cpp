@@ -379,14 +379,11 @@ void GraphFormTest::doubleClickOnAuschnittRepaintsAndScalesShowTheirRange() {
     }
     spin->setValue(100);
   }
+}
 
 void GraphFormTest::panShowsTheLastPictureMovedUntilAReplay() {
-  TMainForm &form = Form();
-  form.show();
-  OpenExample();
-  form.ThIOrdnung1Click();
-  TGraphForm *graph = form.NewGraphWindow();
-  QVERIFY(QTest::qWaitForWindowExposed(graph));
+  TGraphForm *graph = ShownExampleWindow();
+  QVERIFY(graph);
   GraphWindow &state = graph->State();
   for (int i = 0; i < 4; ++i) // the drawing reaches beyond every edge
     state.ZoomIn();
