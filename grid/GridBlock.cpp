@@ -81,7 +81,6 @@ void TUserGrid::Past(int row, int column, const std::string &text) {
   }
   if (row >= RowCount())
     TDrawGrid::SetRowCount(row + 1);
-  ChangeValid(row, column, 1); // in use first, so that its defaults cannot cover the value
   EChanged = 1;
   ERow = row;
   ECol = column;
