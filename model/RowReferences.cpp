@@ -30,11 +30,9 @@ bool NamesARow(std::int32_t number) {
   return number >= 1 && number <= kMaxRows;
 }
 
-// One end of a range moved by a row coming in or going at number: an end
-// at or above it (at: above it, or on it) shifts by step.
-std::int32_t Shifted(std::int32_t end, int number, bool onNumberToo, int step) {
-  const bool beyond = end > number || (onNumberToo && end == number);
-  return NamesARow(end) && beyond ? end + step : end;
+// An end that names a row from number from on moves by step.
+std::int32_t Shifted(std::int32_t end, int from, int step) {
+  return NamesARow(end) && end >= from ? end + step : end;
 }
 
 // Follows one reference of row; true when it changed.
@@ -58,13 +56,11 @@ NumberRange Renumbered(NumberRange range, const RowChange &change) {
   const bool alone = range.first == change.number && range.last == change.number;
   switch (change.kind) {
   case RowChange::Inserted:
-    return {Shifted(range.first, change.number, true, 1),
-            Shifted(range.last, change.number, true, 1)};
+    return {Shifted(range.first, change.number, 1), Shifted(range.last, change.number, 1)};
   case RowChange::Deleted:
     if (alone)
       return {0, 0};
-    return {Shifted(range.first, change.number, false, -1),
-            Shifted(range.last, change.number, true, -1)};
+    return {Shifted(range.first, change.number + 1, -1), Shifted(range.last, change.number, -1)};
   case RowChange::Moved:
     return alone ? NumberRange{change.to, change.to} : range;
   }

@@ -365,7 +365,9 @@ void InputFormsTest::insertedAndDeletedRowsCarryTheReferences() {
     QTest::keyClick(grid, Qt::Key_Insert, Qt::AltModifier);
     QTest::keyClick(grid, Qt::Key_Delete, Qt::AltModifier);
   }
+  QVERIFY(Form().SystemChangedFlag && Form().LoadChangedFlag);
   QTest::keyClick(&Form(), Qt::Key_F2);
+  QVERIFY(!Form().SystemChangedFlag && !Form().LoadChangedFlag);
   QCOMPARE(ReadBytes(systemFile), systemBytes);
   QCOMPARE(ReadBytes(loadFile), loadBytes);
 
