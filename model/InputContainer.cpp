@@ -2,6 +2,7 @@
 
 #include "model/InputGrid.h"
 #include "model/Message.h"
+#include "model/RowReferences.h"
 
 #include <algorithm>
 #include <cstring>
@@ -184,6 +185,7 @@ void InputContainer::InsertLine(int row) {
     return;
   Insert(row, nullptr);
   InitRecord(row);
+  FollowRowChange(*this, {RowChange::Inserted, row + 1});
   Refresh();
 }
 
@@ -191,14 +193,17 @@ void InputContainer::DeleteLine(int row) {
   if (row < 0 || row >= count)
     return;
   Delete(row, 1);
+  FollowRowChange(*this, {RowChange::Deleted, row + 1});
   Refresh();
 }
 
 void InputContainer::MoveLine(int from, int to) {
   if (from < 0 || to < 0 || from == to)
     return;
-  if (CopyRow(from, to) != 0)
-    SetRowState(from, 0, 0);
+  if (CopyRow(from, to) == 0)
+    return;
+  SetRowState(from, 0, 0);
+  FollowRowChange(*this, {RowChange::Moved, from + 1, to + 1});
 }
 
 void InputContainer::Refresh() {

@@ -63,7 +63,7 @@ public:
   virtual void RowSelected(int row);
   // Copies the data fields and the state of row from onto row to (the table
   // grows as needed); 1 when done, 0 for a negative or equal row or a free
-  // source row.
+  // source row.  References to either row stay as they are.
   virtual int CopyRow(int from, int to);
   // Write one record's fields, parse one record line into a row.
   virtual void WriteItem(std::FILE *file, int row);
@@ -94,13 +94,16 @@ public:
   void DrawCell(int row, int column);
   void SetGrid(InputGrid *grid);
   InputGrid *Grid() const { return grid; }
-  // A free row at row, the rows from it on move one number up.  A row
+  // A free row at row, the rows from it on move one number up, and so do
+  // the references of other tables to them (RowReferences.h).  A row
   // outside the table changes nothing.
   void InsertLine(int row);
-  // Drops row, the rows after it move one number down.  A row outside the
-  // table changes nothing.
+  // Drops row, the rows after it move one number down; references to them
+  // follow, references to row alone become 0.  A row outside the table
+  // changes nothing.
   void DeleteLine(int row);
-  // CopyRow(from, to), then frees row from when the copy was done.
+  // CopyRow(from, to), then, when the copy was done, frees row from and
+  // turns the references to it alone into references to row to.
   void MoveLine(int from, int to);
   // Marks the active count stale and brings a bound grid up to date.
   void Refresh();

@@ -57,6 +57,24 @@ QString CurrentPage(TInputForm *form) {
   return form->PageControl1->currentWidget()->objectName();
 }
 
+// Shows the page and clicks a cell of its grid.
+TUserGrid *ClickOnPage(TInputForm *form, const char *page, int dataRow, int column) {
+  form->PageControl1->setCurrentWidget(form->findChild<QWidget *>(page));
+  TUserGrid *grid = GridOf(form, page);
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                    grid->CellRect(column, grid->FixedRows() + dataRow).center());
+  return grid;
+}
+
+// The points between which each beam in use runs, in row order.
+QList<QPointF> BeamEnds() {
+  QList<QPointF> ends;
+  for (int n = 0; n < Beams.ActiveCount(); ++n)
+    for (int node : {Beams.Active(n).node1, Beams.Active(n).node2})
+      ends << QPointF(Nodes.At(node - 1).x, Nodes.At(node - 1).z);
+  return ends;
+}
+
 } // namespace
 
 class InputFormsTest : public QObject {
@@ -68,6 +86,7 @@ private slots:
   void checkFaultsOpenTheFormAtTheirCell();
   void closedFormReopensWithItsData();
   void pendingEditsReachEveryCommand();
+  void insertedAndDeletedRowsCarryTheReferences();
 
 private:
   std::optional<FormsSession> session_;
@@ -323,6 +342,53 @@ void InputFormsTest::pendingEditsReachEveryCommand() {
   TypeInto(beams, 2, 4, "0.25");
   system->close();
   QCOMPARE(Beams.At(2).thickness, 0.25);
+}
+
+// Other tables name rows by their numbers.  Alt+Ins and Alt+Del of a free
+// row give back the files as they were; a node inserted before node 3 and
+// typed leaves every beam, hinge and load on the nodes it had, under their
+// new numbers, and every beam between the same points.
+void InputFormsTest::insertedAndDeletedRowsCarryTheReferences() {
+  CopyExampleFrame(folder_);
+  const QString systemFile = QString::fromStdString(folder_.File("portal.ssy"));
+  const QString loadFile = QString::fromStdString(folder_.File("portal.sla"));
+  QCOMPARE(Form().OpenSystemFile(systemFile.toStdString()), 1);
+  QCOMPARE(Form().OpenLoadFile(loadFile.toStdString()), 1);
+  TSystemInputForm *system = Form().GetSystemInputForm();
+  TLoadInputForm *loads = Form().GetLoadInputForm();
+  const QByteArray systemBytes = ReadBytes(systemFile), loadBytes = ReadBytes(loadFile);
+  const QList<QPointF> ends = BeamEnds();
+  DialogRecorder dialogs;
+
+  for (const char *page : {"Knotentab", "StabTab", "GelenkTab"}) {
+    TUserGrid *grid = ClickOnPage(system, page, 0, 1);
+    QTest::keyClick(grid, Qt::Key_Insert, Qt::AltModifier);
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::AltModifier);
+  }
+  QVERIFY(Form().SystemChangedFlag && Form().LoadChangedFlag);
+  QTest::keyClick(&Form(), Qt::Key_F2);
+  QVERIFY(!Form().SystemChangedFlag && !Form().LoadChangedFlag);
+  QCOMPARE(ReadBytes(systemFile), systemBytes);
+  QCOMPARE(ReadBytes(loadFile), loadBytes);
+
+  TUserGrid *nodes = ClickOnPage(system, "Knotentab", 2, 1);
+  QTest::keyClick(nodes, Qt::Key_Insert, Qt::AltModifier);
+  QTest::keyClicks(nodes, "4");
+  QTest::keyClick(nodes, Qt::Key_Tab);
+  QTest::keyClicks(nodes, "-7");
+  QTest::keyClick(nodes, Qt::Key_Return);
+  QCOMPARE(Nodes.ActiveCount(), 5);
+  QCOMPARE(BeamEnds(), ends);
+  QCOMPARE(std::make_pair(Beams.At(1).node2, Beams.At(2).node1), std::make_pair(4, 5));
+  QCOMPARE(Hinges.At(0).beam, 2);
+  // The load case changed with the system, and its open grid shows it.
+  QCOMPARE(Form().LoadChangedFlag, 1);
+  TUserGrid *imposed = GridOf(loads, "Zwangsverformungentab");
+  QCOMPARE(*static_cast<const std::int32_t *>(imposed->GetValue(imposed->FixedRows(), 1)), 5);
+  // Only the imposed displacement on node 4, now 5, reads otherwise.
+  QTest::keyClick(&Form(), Qt::Key_F2);
+  QCOMPARE(ReadBytes(loadFile), QByteArray(loadBytes).replace("    1 4 4 ", "    1 5 5 "));
+  QCOMPARE(dialogs.Messages(), std::vector<std::string>{});
 }
 
 QTEST_MAIN(InputFormsTest)
