@@ -450,8 +450,6 @@ void GraphFormTest::batchWindowStartsDrawnAndSavesItsPicture() {
   TGraphForm &graph = *GraphWindows(form).back();
   QCOMPARE(graph.windowTitle(), QString("Geometrie"));
   QVERIFY(HoldsTheFrame(graph.State().Display.BoundingBox()));
-  QCOMPARE(LayerButtonsDown(graph),
-           (QStringList{"Wertangabe", "Funktionsextrema", "Belastung", "Auflager"}));
 
   const std::string svg = folder_->File("x.svg");
   TempFolder::Store(batch, "HIDE\n" + open + "\nSOLVEI\nSAVEGRAPHFILE=" + svg + "\n");
