@@ -7,6 +7,7 @@
 #include "app/BatchLine.h"
 #include "app/MainForm.h"
 #include "app/ProtocolCommands.h"
+#include "graphics/widgets/PictureExport.h"
 #include "graphics/widgets/TGraphForm.h"
 #include "model/CLocale.h"
 #include "model/Commonfkc.h"
@@ -42,8 +43,8 @@ class BatchRun {
 public:
   explicit BatchRun(TMainForm &form) : Form(form) {}
 
-  // The run's graph window: layers 2, 3, 4, 7 and 12 cleared, on tab 0
-  // without the tab change.  It stays open after the run.
+  // The run's graph window: layers 2, 3, 4, 7 and 12 cleared, then the tab
+  // change of tab 0.  It stays open after the run.
   void OpenGraphWindow();
 
   // Runs one line; false when the run ends with it.
@@ -117,11 +118,14 @@ bool BatchRun::Execute(const BatchLine &line) {
   return false;
 }
 
+// The tab change of tab 0 follows, as in a new window: the window shows the
+// structure with its loads, and the layer and tab commands act on that.
 void BatchRun::OpenGraphWindow() {
   Graph = Form.NewGraphWindow();
   for (int layer : {kLayerUnused, kLayerGeometry, kLayerDeformed, kLayerLoads, kLayerDeterminant})
     Graph->State().SetLayer(layer, false);
   Graph->State().SelectTab(0);
+  Graph->TabControl2Change();
 }
 
 void BatchRun::UpdateGraphTabs() {
@@ -213,12 +217,16 @@ bool BatchRun::SetGraphTab(const std::string &number) {
 // The graph window's picture, rebuilt and fitted to the whole drawing, goes
 // to the clipboard and, with "=", to the named file; an empty name fails
 // with the message of the export.  A failed export does not end the run.
+// The picture is the view box, whatever the screen shows around it, so
+// that a batch file writes the same picture on every screen and without
+// one.
 bool BatchRun::SaveGraphFile(const std::string &path) {
   if (!Graph)
     return true;
   Graph->Rebuild();
-  Graph->SetViewBox(Graph->State().Display.BoundingBox());
-  Graph->CopyPicture(LineHasArgument ? &path : nullptr);
+  const GraphWindow &state = Graph->State();
+  Graph->SetViewBox(state.Display.BoundingBox());
+  CopyPicture(state.Display, state.ViewBox, LineHasArgument ? &path : nullptr);
   return true;
 }
 

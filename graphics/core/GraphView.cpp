@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -34,6 +35,22 @@ TViewTransform GraphWindow::ViewTransform(int width, int height) const {
   TViewTransform transform;
   transform.Fit(ViewBox, 0, 0, width, height, 1.0);
   return transform;
+}
+
+Box2D GraphWindow::ShownBox(int width, int height) const {
+  const double w = ViewBox.xmax - ViewBox.xmin, h = ViewBox.ymax - ViewBox.ymin;
+  if (width <= 0 || height <= 0 || !(w > 0.0 || h > 0.0))
+    return ViewBox;
+  // Pixels per world unit of the fit without its margin: the constraining
+  // direction's.
+  const double inf = std::numeric_limits<double>::infinity();
+  const double scale = std::min(w > 0.0 ? width / w : inf, h > 0.0 ? height / h : inf);
+  if (!UsableScale(scale))
+    return ViewBox;
+  const double cx = 0.5 * (ViewBox.xmin + ViewBox.xmax), cy = 0.5 * (ViewBox.ymin + ViewBox.ymax);
+  const double halfWidth = 0.5 * width / scale, halfHeight = 0.5 * height / scale;
+  const Box2D shown{cx - halfWidth, cy - halfHeight, cx + halfWidth, cy + halfHeight};
+  return UsableView(shown) ? shown : ViewBox;
 }
 
 void GraphWindow::ShowAll() {

@@ -191,6 +191,12 @@ public:
   // --- Replay.
   // Fits ViewBox into the paint box (0, 0, width, height) with aspect 1.
   TViewTransform ViewTransform(int width, int height) const;
+  // The part of the world a paint box of width x height shows, less the
+  // margin of the fit: ViewBox widened about its centre to the paint box's
+  // proportions, so that fitted into any target it shows at least what the
+  // paint box shows.  ViewBox itself when the paint box has no area (a
+  // window not on the screen) or ViewBox has none.
+  Box2D ShownBox(int width, int height) const;
 
   // --- The graphics printout (GraphWindowPrint.cpp).
   // UM_EXCLUDEPRINT and UM_INCLUDEPRINT: NoPrint 1 or 0 until the next one.
@@ -200,9 +206,9 @@ public:
   // tile number and increments it; an excluded one keeps its old number.
   void CountPrint(int &counter);
   // UM_PRINTTILE: a window taking part whose tile number is tile draws
-  // itself into the canvas's clip rectangle with its caption; any other
-  // ignores the request.
-  void PrintTile(int tile, TCanvas &canvas, double aspect) const;
+  // itself into the canvas's clip rectangle with its caption, fitting the
+  // world box shown (ShownBox) into it; any other ignores the request.
+  void PrintTile(int tile, TCanvas &canvas, double aspect, const Box2D &shown) const;
 
   PixelPoint DragStart;
   PixelPoint DragEnd;

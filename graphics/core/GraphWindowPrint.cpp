@@ -10,7 +10,7 @@ void GraphWindow::CountPrint(int &counter) {
   ++counter;
 }
 
-void GraphWindow::PrintTile(int tile, TCanvas &canvas, double aspect) const {
+void GraphWindow::PrintTile(int tile, TCanvas &canvas, double aspect, const Box2D &shown) const {
   if (NoPrint == 0 && tile == PrintIndex)
-    ::PrintTile(canvas, aspect, CurrentTabName(), Display, ViewBox);
+    ::PrintTile(canvas, aspect, CurrentTabName(), Display, shown);
 }

@@ -39,6 +39,13 @@ TColor DiagramColour(double v) {
   return v > 0.0 ? kBlue : kRed;
 }
 
+// The colour of a diagram point: that of its value, or, for a value within
+// eps of 0 (rounding noise of a value that is 0, such as a moment at a
+// pinned end), that of the point at the segment's other end.
+TColor PointColour(double v, double other, double eps) {
+  return DiagramColour(std::fabs(v) <= eps ? other : v);
+}
+
 // Calls visit(element) along the beam's chain of elements; a chain that
 // leaves the container or runs longer than it ends there.
 template <class Visit> void ForBeamElements(const BeamRecord &beam, Visit visit) {
@@ -64,19 +71,34 @@ struct DiagramWalk {
   int labelFlags;
   double previous = 0.0;
   double slope = 0.0;
+  // Whether an element of the beam was drawn before: its last value then
+  // stands at the joint with the next one.
+  bool joint = false;
 };
+
+// The start label of an element repeats the end label of the element before
+// it when the two values agree within eps: a joint inside the beam without a
+// jump is labelled once.
+bool RepeatsJointLabel(const DiagramWalk &walk, double v) {
+  return walk.joint && std::fabs(v - walk.previous) <= walk.eps;
+}
 
 void DrawElementDiagram(DiagramWalk &walk, const SolElement &element, int n) {
   const BeamRecord &beam = Beams.At(walk.beamRow);
   const double k = element.x1 - element.x0;
   const int count = std::max(1, static_cast<int>(k * n + 1.0));
   const double dx = k / count;
+  double v = InternalForceAt(element, 0.0, walk.component);
+  const bool repeated = RepeatsJointLabel(walk, v);
   for (int i = 0; i <= count; ++i) {
     const double x = element.x0 + i * dx;
-    const double v = InternalForceAt(element, static_cast<double>(i) / count, walk.component);
+    const double next =
+        i < count ? InternalForceAt(element, static_cast<double>(i + 1) / count, walk.component)
+                  : v;
     if (i == 0)
       walk.previous = v;
-    walk.display.SetPen(DiagramColour(v), walk.lineWidth);
+    const TColor colour = PointColour(v, i == 0 ? next : walk.previous, walk.eps);
+    walk.display.SetPen(colour, walk.lineWidth);
     const bool extremum = i > 1 && SignTol(v - walk.previous) != walk.slope;
     const Point2D B = PointOnBeam(beam, x, 0.0);
     const Point2D P = PointOnBeam(beam, x, -walk.factor * v);
@@ -85,9 +107,9 @@ void DrawElementDiagram(DiagramWalk &walk, const SolElement &element, int n) {
     else
       walk.display.PolyTo(P, 1);
     walk.display.Line(B, P);
-    if ((i == 0 || i == count) && (walk.labelFlags & kEndLabels))
-      DrawDiagramLabel(walk.beamRow, walk.textScale, walk.display, walk.L, walk.eps,
-                       DiagramColour(v), P, B, v, i != count, 0);
+    if ((i == count || (i == 0 && !repeated)) && (walk.labelFlags & kEndLabels))
+      DrawDiagramLabel(walk.beamRow, walk.textScale, walk.display, walk.L, walk.eps, colour, P, B,
+                       v, i != count, 0);
     if (i > 0 && i < count && (walk.labelFlags & kExtremumLabels) && extremum) {
       const double p = walk.previous;
       DrawDiagramLabel(walk.beamRow, walk.textScale, walk.display, walk.L, walk.eps,
@@ -96,7 +118,9 @@ void DrawElementDiagram(DiagramWalk &walk, const SolElement &element, int n) {
     }
     walk.slope = SignTol(v - walk.previous);
     walk.previous = v;
+    v = next;
   }
+  walk.joint = true;
 }
 
 // The number of deformed-shape segments of an element covering the share

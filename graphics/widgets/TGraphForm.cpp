@@ -71,6 +71,29 @@ std::int64_t Now() {
       .count();
 }
 
+// Where a new window of size opens in area: in the middle, or one title bar
+// further down and right than a window already there, and so on, so that
+// windows opened one after another do not hide each other; a place that
+// would leave the area starts again at its top left corner.
+QPoint OpeningPlace(const QMdiArea *area, const QMdiSubWindow *child, QSize size) {
+  const QSize room = area->viewport()->size();
+  const int step = child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child);
+  const QList<QMdiSubWindow *> others = area->subWindowList();
+  const auto taken = [&](QPoint place) {
+    return std::any_of(others.begin(), others.end(), [&](const QMdiSubWindow *other) {
+      return other != child && other->pos() == place;
+    });
+  };
+  QPoint place(std::max(0, (room.width() - size.width()) / 2),
+               std::max(0, (room.height() - size.height()) / 2));
+  for (int i = 0; i < others.size() && taken(place); ++i) {
+    place += QPoint(step, step);
+    if (place.x() + size.width() > room.width() || place.y() + size.height() > room.height())
+      place = QPoint(0, 0);
+  }
+  return place;
+}
+
 // A double click into a spin edit's text sets a value.
 class DoubleClickFilter : public QObject {
 public:
@@ -141,9 +164,7 @@ TGraphForm::TGraphForm(QMdiArea *area, int tab) {
   QMdiSubWindow *child = area->addSubWindow(this);
   child->setAttribute(Qt::WA_DeleteOnClose);
   child->resize(kWindowWidth, kWindowHeight);
-  const QSize room = area->viewport()->size();
-  child->move(std::max(0, (room.width() - kWindowWidth) / 2),
-              std::max(0, (room.height() - kWindowHeight) / 2));
+  child->move(OpeningPlace(area, child, child->size()));
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget *old, QWidget *now) { FocusChanged(old, now); });
   Window = std::make_unique<GraphWindow>(static_cast<GraphWindowView *>(this));
@@ -375,7 +396,7 @@ void TGraphForm::PrintMessage(const UserMessageEvent &message) {
   case UM_PRINTTILE:
     if (const auto *tile = reinterpret_cast<const TileMessage *>(message.LParam);
         tile && tile->canvas)
-      Window->PrintTile(static_cast<int>(message.WParam), *tile->canvas, tile->aspect);
+      Window->PrintTile(static_cast<int>(message.WParam), *tile->canvas, tile->aspect, ShownBox());
     break;
   case UM_EXCLUDEPRINT:
     Window->ExcludeFromPrint();
@@ -399,7 +420,22 @@ void TGraphForm::CopyButtonClick() {
 }
 
 bool TGraphForm::CopyPicture(const std::string *fileName) {
-  return ::CopyPicture(Window->Display, Window->ViewBox, fileName);
+  return ::CopyPicture(Window->Display, ShownBox(), fileName);
+}
+
+Box2D TGraphForm::ShownBox() const {
+  if (!PaintBox1->isVisible())
+    return Window->ViewBox;
+  return Window->ShownBox(PaintBox1->width(), PaintBox1->height());
+}
+
+QSize TGraphForm::sizeHint() const {
+  QSize size(kWindowWidth, kWindowHeight);
+  if (const QWidget *frame = parentWidget()) {
+    const QMargins m = frame->contentsMargins();
+    size -= QSize(m.left() + m.right(), m.top() + m.bottom());
+  }
+  return size;
 }
 
 void TGraphForm::SetViewBox(const Box2D &box) {

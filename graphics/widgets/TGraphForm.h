@@ -24,9 +24,9 @@ class TGraphForm : public QWidget, private GraphWindowView {
 
 public:
   // Builds the window, adds it to area as a child of 766 x 496 pixels in
-  // the middle of the area and shows it, on tab of the current analysis
-  // kind (the first one when there is no such tab) with its view fitted to
-  // that tab's drawing.
+  // the middle of the area (offset from windows already there) and shows
+  // it, on tab of the current analysis kind (the first one when there is no
+  // such tab) with its view fitted to that tab's drawing.
   explicit TGraphForm(QMdiArea *area, int tab = 0);
   ~TGraphForm() override;
 
@@ -36,10 +36,18 @@ public:
   void UpdateTabs() { State().UpdateTabs(); }
   void Rebuild() { State().Rebuild(); }
   std::string CurrentTabName() const { return Window->CurrentTabName(); }
-  // The picture of the window on the clipboard and, when fileName is given,
-  // in that file (graphics/widgets/PictureExport.h); false after the
-  // message that it failed.
+  // The picture of the window, the part of the world it shows (ShownBox),
+  // on the clipboard and, when fileName is given, in that file
+  // (graphics/widgets/PictureExport.h); false after the message that it
+  // failed.
   bool CopyPicture(const std::string *fileName);
+  // The part of the world the paint box shows (GraphWindow::ShownBox): what
+  // the picture and the printout show.  The view box while the window is not
+  // on the screen.
+  Box2D ShownBox() const;
+  // The designed size of the window less its frame, so that arranging the
+  // windows ("Überlappend") gives each its designed size.
+  QSize sizeHint() const override;
   // Shows box as the view (KeepView stays as it is) and repaints.
   void SetViewBox(const Box2D &box);
 

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -95,9 +96,10 @@ protected:
           return;
         const Point2D tip = line.b;
         const std::vector<double> values = ValuesAt(beam, at.t, c);
+        // A value within 1e-5 M of 0 takes the colour of its neighbour.
         const bool matches = std::any_of(values.begin(), values.end(), [&](double v) {
           return VecLength(VecSub(tip, PointOnBeam(beam, at.t, -factor * v))) < 1e-9 &&
-                 line.colour == (v > 0 ? kBlue : kRed);
+                 (std::fabs(v) <= 1e-5 * M || line.colour == (v > 0 ? kBlue : kRed));
         });
         ordinates += matches ? 1 : 0;
       });
@@ -265,6 +267,49 @@ TEST_F(ResultDrawingTest, EvaluationPointsAndSegmentsAreCountedPerElement) {
     // Two elements; the two node squares of four sides each.
     EXPECT_EQ(LineRecords(display).size(), 2 * segments + 8) << intervals;
   }
+}
+
+TEST_F(ResultDrawingTest, ColoursAndLabelsFollowTheValuesNotTheirRoundingNoise) {
+  const auto colours = [this] {
+    std::set<TColor> found;
+    for (const ColouredLine &line : ColouredLines(diagram))
+      found.insert(line.colour);
+    return found;
+  };
+  const auto texts = [this] {
+    std::vector<std::string> found;
+    for (const TextPlacement &label : labels)
+      found.push_back(label.text);
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  // A simple beam under a point load at mid-span: the sagging moment is
+  // blue throughout, also at the supports, where it is 0 give or take the
+  // rounding; the joint of the two elements under the load is labelled
+  // once, while the shear jumps there and keeps both labels.
+  SimpleSpan(4.0);
+  PointLoad(1, 1, 0.5, 0, 10, 0);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  DrawFunctionTab(4);
+  EXPECT_EQ(colours(), std::set<TColor>{kBlue});
+  EXPECT_EQ(texts(), std::vector<std::string>{"10.00"});
+  DrawFunctionTab(3);
+  EXPECT_EQ(texts(), (std::vector<std::string>{"-5.000", "-5.000", "5.000", "5.000"}));
+  // A cantilever's hogging moment is red up to its free end.
+  ClearAll();
+  CantileverSpan(4.0);
+  BeamLoad(1, 1, 1, kGlobalAxes, 0, 0, 10, 10);
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  DrawFunctionTab(4);
+  EXPECT_EQ(colours(), std::set<TColor>{kRed});
+  // The example's values at the joints of its elements, each once.
+  ClearAll();
+  ReadExample();
+  ASSERT_EQ(RunFirstOrder(Solutions), kSolved);
+  DrawFunctionTab(4);
+  const std::vector<std::string> example = texts();
+  for (const char *value : {"47.29", "57.27", "-23.57"})
+    EXPECT_EQ(std::count(example.begin(), example.end(), value), 1) << value;
 }
 
 TEST_F(ResultDrawingTest, DeterminantPlotFitsTheViewOrLeavesIt) {

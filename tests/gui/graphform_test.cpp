@@ -4,11 +4,16 @@
 #include "analysis/Solutions.h"
 #include "app/BatchInterpreter.h"
 #include "graphics/widgets/BatchedPainterCanvas.h"
+#include "graphics/widgets/PictureExport.h"
 #include "graphics/widgets/TGraphForm.h"
 #include "platform/DialogAnswerer.h"
+#include "platform/UserMessage.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ExampleCopies.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/FormsSession.h"
+#include "tests/support/ObservedTexts.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
@@ -76,6 +81,15 @@ QImage Replayed(TGraphForm &graph) {
   return image;
 }
 
+bool Inside(const Box2D &box, Point2D p) {
+  return p.x >= box.xmin && p.x <= box.xmax && p.y >= box.ymin && p.y <= box.ymax;
+}
+
+// Whether the box holds the example frame: nodes from (0, -5) to (8, 0).
+bool HoldsTheFrame(const Box2D &box) {
+  return Inside(box, {0, -5}) && Inside(box, {8, 0});
+}
+
 void MoveWithLeftButton(QWidget *widget, QPoint to) {
   QMouseEvent move(QEvent::MouseMove, to, widget->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
                    Qt::NoModifier);
@@ -95,6 +109,9 @@ private slots:
   void layerButtonsShowTheLayersDrawn();
   void doubleClickOnAuschnittRepaintsAndScalesShowTheirRange();
   void panShowsTheLastPictureMovedUntilAReplay();
+  void batchWindowStartsDrawnAndSavesItsPicture();
+  void pictureAndPrintoutShowWhatTheWindowShows();
+  void windowsOpenOffsetAndCascadeWithTheirDrawings();
   void init();
   void cleanup();
 
@@ -220,8 +237,8 @@ void GraphFormTest::batchCommandsSetLayersAndTabs() {
   std::vector<TGraphForm *> windows = GraphWindows(form);
   QCOMPARE(windows.size(), std::size_t(1));
   GraphWindow &state = windows[0]->State();
-  // The run's window starts without geometry, loads and deformed shape.
-  QCOMPARE(state.Layers, LayersOf({1, 10, 11, 13}));
+  // The run's window starts as a new one, on "Geometrie" with its loads.
+  QCOMPARE(state.Layers, LayersOf({1, 3, 7, 10, 11, 13}));
   QCOMPARE(state.TabIndex, 0);
 
   TempFolder::Store(batch, "SETGRAPHTAB=4\nSETGRAPHTAB=99\nSETGRAPHTAB=-1\n");
@@ -336,14 +353,14 @@ void GraphFormTest::layerButtonsShowTheLayersDrawn() {
   QVERIFY(graph.State().Display.RecordCount() < records);
   QCOMPARE(LayerButtonsDown(graph), (QStringList{"Funktionsextrema", "Auflager"}));
 
-  // The run's window starts without loads and follows the layer commands.
+  // The run's window starts with loads and follows the layer commands.
   const std::string batch = folder_->File("run.bat");
   TempFolder::Store(batch, "SETGRAPHOPTIONS=1\nDELETEGRAPHOPTIONS=6\nSETGRAPHOPTIONS=10\n");
   RunBatchFile(form, batch);
   TGraphForm &run = *GraphWindows(form).back();
-  QCOMPARE(run.State().Layers, LayersOf({1, 10, 11, 13}));
-  QCOMPARE(LayerButtonsDown(run),
-           (QStringList{"Knotennummer", "Wertangabe", "Funktionsextrema", "Auflagerkräfte"}));
+  QCOMPARE(run.State().Layers, LayersOf({1, 3, 7, 10, 11, 13}));
+  QCOMPARE(LayerButtonsDown(run), (QStringList{"Knotennummer", "Wertangabe", "Funktionsextrema",
+                                               "Belastung", "Auflagerkräfte"}));
 }
 
 // A double click with "Auschnitt" armed shows the narrowed view at the
@@ -417,6 +434,101 @@ void GraphFormTest::panShowsTheLastPictureMovedUntilAReplay() {
   QCOMPARE(Shown(box), Replayed(*graph));
   QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(200, 150));
   QCOMPARE(Shown(box), Replayed(*graph));
+}
+
+// The run's window shows the frame opened after it, and a picture saved
+// after a first-order analysis holds the frame.
+void GraphFormTest::batchWindowStartsDrawnAndSavesItsPicture() {
+  TMainForm &form = Form();
+  Solutions.AnalysisFlags = 0;
+  const std::string batch = folder_->File("run.bat");
+  const std::string open =
+      "OPENSYSTEM=" + folder_->File("portal.ssy") + "\nOPENLOAD=" + folder_->File("portal.sla");
+  TempFolder::Store(batch, open + "\n");
+  RunBatchFile(form, batch);
+  QCoreApplication::processEvents(); // the model changes posted during the run
+  TGraphForm &graph = *GraphWindows(form).back();
+  QCOMPARE(graph.windowTitle(), QString("Geometrie"));
+  QVERIFY(HoldsTheFrame(graph.State().Display.BoundingBox()));
+
+  const std::string svg = folder_->File("x.svg");
+  TempFolder::Store(batch, "HIDE\n" + open + "\nSOLVEI\nSAVEGRAPHFILE=" + svg + "\n");
+  RunBatchFile(form, batch);
+  QVERIFY(dialogs_->Messages().empty());
+  const GraphWindow &saved = GraphWindows(form).back()->State();
+  QVERIFY(HoldsTheFrame(saved.ViewBox));
+  const std::optional<PictureSize> size = PictureSizeOf(saved.Display, saved.ViewBox);
+  QVERIFY(size);
+  QCOMPARE(ReadBytes(QString::fromStdString(svg)), RenderSvg(saved.Display, saved.ViewBox, *size));
+}
+
+// After a tab change the window keeps the view of "Geometrie", and the
+// paint box, wider than that view, shows the moment at the right knee
+// whole: so do the picture and the printout.
+void GraphFormTest::pictureAndPrintoutShowWhatTheWindowShows() {
+  TMainForm &form = Form();
+  form.show();
+  OpenExample();
+  form.ThIOrdnung1Click();
+  QCoreApplication::processEvents(); // the status window takes the focus
+  TGraphForm *graph = form.NewGraphWindow();
+  QVERIFY(QTest::qWaitForWindowExposed(graph));
+  GraphWindow &state = graph->State();
+  ObservedTexts log(state.Display);
+  graph->TabControl2->setCurrentIndex(4);
+  const auto knee = std::find_if(log.texts.begin(), log.texts.end(),
+                                 [](const TextPlacement &t) { return t.text == "66.77"; });
+  QVERIFY(knee != log.texts.end());
+  // The label sits halfway along the ordinate from the knee (8, -5).
+  const Point2D tip{2 * knee->anchor.x - 8, 2 * knee->anchor.y + 5};
+  QVERIFY(!Inside(state.ViewBox, tip));
+  const Box2D shown = graph->ShownBox();
+  QVERIFY(Inside(shown, tip) && Inside(shown, {8, -5}));
+
+  // The picture has the proportions of the paint box.
+  const QSize box = graph->PaintBox1->size();
+  const std::string file = folder_->File("moment.svg");
+  QVERIFY(graph->CopyPicture(&file));
+  const std::optional<PictureSize> size = PictureSizeOf(state.Display, shown);
+  QVERIFY(size);
+  QCOMPARE(ReadBytes(QString::fromStdString(file)), RenderSvg(state.Display, shown, *size));
+  QVERIFY(qAbs(double(size->mmWidth) / size->mmHeight * box.height() / box.width() - 1) < 1e-3);
+
+  // A tile of the view box's proportions cuts nothing at its sides.
+  int counter = 0;
+  SendUserMessage(graph, UM_COUNTPRINT, 0, reinterpret_cast<std::intptr_t>(&counter));
+  const TRect r{0, 0, 1000,
+                int(1000 * (state.ViewBox.ymax - state.ViewBox.ymin) /
+                    (state.ViewBox.xmax - state.ViewBox.xmin))};
+  RecordingCanvas tile(r);
+  TileMessage record{&tile, 1.0};
+  SendUserMessage(graph, UM_PRINTTILE, 0, reinterpret_cast<std::intptr_t>(&record));
+  QVERIFY(!tile.Of(CanvasCall::LineTo).empty());
+  for (const std::vector<int> &to : tile.Of(CanvasCall::LineTo))
+    QVERIFY(to[0] >= r.left && to[0] < r.right);
+}
+
+// New windows do not hide each other; "Überlappend" gives every window its
+// designed size, with room for its drawing.
+void GraphFormTest::windowsOpenOffsetAndCascadeWithTheirDrawings() {
+  TMainForm &form = Form();
+  form.resize(1200, 900);
+  form.show();
+  OpenExample();
+  std::vector<TGraphForm *> windows;
+  std::vector<int> designed;
+  for (int i = 0; i < 3; ++i) {
+    windows.push_back(form.NewGraphWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(windows.back()));
+    designed.push_back(windows.back()->PaintBox1->height());
+  }
+  QVERIFY(windows[0]->parentWidget()->pos() != windows[1]->parentWidget()->pos());
+  QVERIFY(windows[1]->parentWidget()->pos() != windows[2]->parentWidget()->pos());
+  form.WindowCascadeItem->trigger();
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    QCOMPARE(windows[i]->parentWidget()->size(), QSize(766, 496));
+    QTRY_VERIFY(windows[i]->PaintBox1->height() >= designed[i] / 2);
+  }
 }
 
 QTEST_MAIN(GraphFormTest)
