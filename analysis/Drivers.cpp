@@ -2,6 +2,7 @@
 
 #include "analysis/ConstraintResolution.h"
 #include "analysis/FGTab.h"
+#include "analysis/Matrix.h"
 #include "analysis/ModelBuild.h"
 #include "analysis/ResultSets.h"
 #include "analysis/SkylineSolver.h"
@@ -146,6 +147,15 @@ bool FindBucklingShape(SolutionsCont &context) {
   return false;
 }
 
+// Without a shape the results hold none: every displacement, reaction,
+// moment and shear force 0, and the normal forces at the critical load, as
+// a shape's are.  The imposed values are 0 here already.
+void ZeroShape(SolutionsCont &context) {
+  FGTab.ScatterSolution(Vektor(FGTab.equationCount));
+  FGTab.ResetReactions();
+  ElementResults(context, kBuckling | kQuietSolve);
+}
+
 } // namespace
 
 int RunBuckling(SolutionsCont &context) {
@@ -164,13 +174,15 @@ int RunBuckling(SolutionsCont &context) {
     return kFailed;
   }
   Upcalls().SetStatusState(StatusWindowState::Finished);
-  if (FindBucklingShape(context))
+  if (FindBucklingShape(context)) {
     SolveStep(context, kBuckling | kQuietSolve);
-  else
+  } else {
+    ZeroShape(context);
     Upcalls().ShowMessage("Information",
                           "Knickbiegelinie kann nicht bestimmt werden !\n"
                           "Möglicherweise existiert ein mehrfacher Eigenwert",
                           MessageButtons::OK);
+  }
   Upcalls().SetStep(0);
   Upcalls().NotifyChildren();
   Upcalls().SetStatusState(StatusWindowState::Finished);

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <exception>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -132,30 +133,29 @@ int TMainForm::OpenFile(FileKind kind, const std::string &name) {
 }
 
 int TMainForm::Save(FileKind kind) {
-  if (FileName(kind).empty() && !ChooseSaveName(kind))
-    return 0;
-  return Write(kind);
+  if (!FileName(kind).empty())
+    return Write(kind, FileName(kind));
+  const std::optional<std::string> name = ChooseSaveName(kind);
+  return name ? Write(kind, *name) : 0;
 }
 
-bool TMainForm::ChooseSaveName(FileKind kind) {
+std::optional<std::string> TMainForm::ChooseSaveName(FileKind kind) {
   FileDialogOptions options = Side(kind).save;
   options.fileName = FileName(kind);
-  const std::optional<std::string> name = SaveFileDialog(options, this);
-  if (!name)
-    return false;
-  SetName(kind, *name);
-  return true;
+  return SaveFileDialog(options, this);
 }
 
-// The change mark goes only when the file was written completely.
-int TMainForm::Write(FileKind kind) {
+// Name and change mark change only when the whole file was written: a file
+// that cannot be written under a new name leaves the old one in force.
+int TMainForm::Write(FileKind kind, const std::string &name) {
   try {
-    Side(kind).write(FileName(kind));
+    Side(kind).write(name);
   } catch (const std::exception &fault) {
     ShowFileFault(fault);
     return 0;
   }
   SetChanged(kind, 0);
+  SetName(kind, name);
   return 1;
 }
 
@@ -168,11 +168,12 @@ void TMainForm::SetName(FileKind kind, const std::string &name) {
 }
 
 // A confirmed dialog answers 1, whether or not the write then succeeds (a
-// failure has shown its message and kept the change mark).
+// failure has shown its message and kept the name and the change mark).
 int TMainForm::SaveAs(FileKind kind) {
-  if (!ChooseSaveName(kind))
+  const std::optional<std::string> name = ChooseSaveName(kind);
+  if (!name)
     return 0;
-  Write(kind);
+  Write(kind, *name);
   return 1;
 }
 

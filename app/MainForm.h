@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -186,8 +187,8 @@ private:
   int OpenFile(FileKind kind, const std::string &name);
   int Save(FileKind kind);
   int SaveAs(FileKind kind);
-  bool ChooseSaveName(FileKind kind);
-  int Write(FileKind kind);
+  std::optional<std::string> ChooseSaveName(FileKind kind);
+  int Write(FileKind kind, const std::string &name);
   void SetName(FileKind kind, const std::string &name);
   TInputForm *InputWindow(FileKind kind) const;
 

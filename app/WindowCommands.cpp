@@ -2,11 +2,11 @@
 #include "app/MainForm.h"
 
 #include "graphics/core/SettingsFile.h"
+#include "platform/DesktopOpener.h"
 #include "platform/MessageBox.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -92,15 +92,14 @@ void ShowHelpWindow(QWidget *frame, const QString &page) {
 
 // Contents and search both open the help page; the browser's own search
 // finds the words in it.  Only a page that is missing or unreadable is
-// reported.
+// reported; where the desktop cannot show it, the program's own window does.
 void TMainForm::ShowHelp() {
   const QString name = QString::fromStdString(HelpFileName());
   if (!QFileInfo(name).isReadable()) {
     MessageBox("Hilfedatei " + HelpFileName() + " kann nicht geöffnet werden", "Fehler");
     return;
   }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(name)))
-    ShowHelpWindow(this, name);
+  OpenWithDesktop(name, this, [this, name] { ShowHelpWindow(this, name); });
 }
 
 void TMainForm::Inhalt1Click() {

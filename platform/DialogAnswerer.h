@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+class QWidget;
+
 enum class DialogKind { Message, OpenFile, SaveFile, Print, Value, Color };
 
 // Button sets of a message box and the button that ends it.
@@ -25,6 +27,8 @@ struct DialogRequest {
   MsgButtons buttons = MsgButtons::Ok;     // message boxes only
   MsgResult defaultButton = MsgResult::Ok; // message boxes only
   MsgIcon icon = MsgIcon::None;            // message boxes only
+  QWidget *owner = nullptr;                // message boxes: the window the box
+                                           // belongs to and is shown above
   std::string filter;                      // file dialogs: "Name|*.a;*.b|..."
   std::string fileName;                    // file dialogs: the name offered first;
                                            // print: the PDF file offered

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -68,10 +69,30 @@ MsgResult ClosedAnswer(MsgButtons buttons) {
   }
 }
 
-MsgResult ShowQtBox(const DialogRequest &request, QWidget *parent) {
+bool VisibleOnTop(const QWidget *window) {
+  return window && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+// The window a box belongs to: the one given, else a visible window that
+// stays on top of the others (the status window of an analysis; a box
+// beneath it could be neither read nor answered), else the active window.
+QWidget *BoxOwner(QWidget *parent) {
+  if (parent)
+    return parent;
+  QWidget *active = QApplication::activeWindow();
+  if (VisibleOnTop(active))
+    return active;
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  const auto onTop = std::find_if(windows.begin(), windows.end(), VisibleOnTop);
+  return onTop != windows.end() ? *onTop : active;
+}
+
+MsgResult ShowQtBox(const DialogRequest &request) {
   QMessageBox box(QtIcon(request.icon), QString::fromStdString(request.caption),
-                  QString::fromStdString(request.text), QtButtons(request.buttons),
-                  parent ? parent : QApplication::activeWindow());
+                  QString::fromStdString(request.text), QtButtons(request.buttons), request.owner);
+  // A box of a window that stays on top must stay on top too.
+  if (request.owner && VisibleOnTop(request.owner->window()))
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QtButton(request.defaultButton));
   switch (box.exec()) {
@@ -98,18 +119,20 @@ MsgResult MessageBox(const std::string &text, const std::string &caption, MsgBut
   request.buttons = buttons;
   request.icon = icon;
   request.defaultButton = defaultButton.value_or(FirstButton(buttons));
+  const bool windows = qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
+  request.owner = windows ? BoxOwner(parent) : nullptr;
   if (std::optional<DialogAnswer> answer = AskDialogAnswerer(request))
     return answer->button;
   if (MessageLogActive()) {
     AppendMessageLog(caption, text);
     return request.defaultButton;
   }
-  if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+  if (!windows) {
     // No window system to show it on: say it on standard error instead.
     std::fprintf(stderr, "%s", MessageLogLine(caption, text).c_str());
     return request.defaultButton;
   }
-  return ShowQtBox(request, parent);
+  return ShowQtBox(request);
 }
 
 void ShowMessage(const std::string &text) {

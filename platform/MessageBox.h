@@ -12,8 +12,9 @@ class QWidget;
 // Shows a modal box and returns the button that ended it.  defaultButton is
 // the button Enter presses and the answer of an unattended run; when not
 // given it is the first button of the set (Ok or Yes).  The parent defaults
-// to the active window.  Closing the box without a button gives Cancel, or
-// No (Yes/No) or Ok (OK only) where the set has no Cancel.
+// to a visible window that stays on top (the box is then shown above it and
+// takes the focus from it), else to the active window.  Closing the box without a button gives
+// Cancel, or No (Yes/No) or Ok (OK only) where the set has no Cancel.
 MsgResult MessageBox(const std::string &text, const std::string &caption,
                      MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
                      std::optional<MsgResult> defaultButton = std::nullopt,

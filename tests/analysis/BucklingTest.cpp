@@ -2,9 +2,11 @@
 // with the effective length factor beta of the end conditions.  Columns
 // stand from (0, 0) up to (0, -5); the load presses down on the top.
 #include "analysis/Drivers.h"
+#include "analysis/ResultsProtocol.h"
 #include "analysis/SkylineSolver.h"
 #include "analysis/SolveStep.h"
 #include "tests/support/FrameFixture.h"
+#include "tests/support/ResultsReader.h"
 
 #include <cmath>
 
@@ -96,12 +98,32 @@ TEST_F(Buckling, TwinColumnsHaveNoSingleBucklingShape) {
   Column(1, 1, 0, 1, 0, 1000, 1);
   Column(1, 1, 0, 1, 0, 1000, 3);
   ASSERT_EQ(RunBuckling(Solutions), kSolved);
-  EXPECT_NEAR(Solutions.LoadFactor, Euler(1.0) / 1000, 2e-6);
+  const double f = Solutions.LoadFactor;
+  EXPECT_NEAR(f, Euler(1.0) / 1000, 2e-6);
   ASSERT_EQ(upcalls.boxes.size(), 1u);
   EXPECT_EQ(upcalls.boxes[0].caption, "Information");
   EXPECT_EQ(upcalls.boxes[0].text, "Knickbiegelinie kann nicht bestimmt werden !\n"
                                    "Möglicherweise existiert ein mehrfacher Eigenwert");
   EXPECT_EQ(upcalls.states.back(), StatusWindowState::Finished);
+
+  // The results show no shape (nor the solve under the loads that preceded
+  // the search), and the normal forces at the critical load.
+  EXPECT_EQ(MaxDisplacement(Solutions), 0.0);
+  std::string text;
+  ASSERT_TRUE(PrintResults(text, ProtocolHeader{"zwei.ssy", "zwei.sla"}));
+  const ResultsTables t = ReadResults(text);
+  const ResultsTables::Triple zero{0.0, 0.0, 0.0};
+  ASSERT_EQ(t.displacements.size(), 4u);
+  for (const auto &[node, displacement] : t.displacements)
+    EXPECT_EQ(displacement, zero) << node;
+  ASSERT_EQ(t.reactions.size(), 4u);
+  for (const auto &[node, reaction] : t.reactions)
+    EXPECT_EQ(reaction, zero) << node;
+  for (const int beam : {1, 3}) {
+    ASSERT_EQ(t.forces.at(beam).rows.size(), 6u);
+    for (const std::vector<double> &row : t.forces.at(beam).rows)
+      EXPECT_NEAR(row[1], -1000 * f, 0.5) << beam;
+  }
 }
 
 // The search comes back to load factors it has tested; such a test takes the

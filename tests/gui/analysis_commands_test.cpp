@@ -232,6 +232,8 @@ void AnalysisCommandsTest::failuresLeaveTheErrorStateOrNoWindow() {
     QCOMPARE(dialogs.requests.size(), std::size_t(1));
     QCOMPARE(dialogs.requests[0].caption, std::string("Berechnungsfehler"));
     QVERIFY(dialogs.requests[0].text.find("Singuläre Steifigkeitsmatrix") == 0);
+    // The box belongs to the status window that stays on top, not beneath it.
+    QCOMPARE(dialogs.requests[0].owner, static_cast<QWidget *>(SolForm));
     QCOMPARE(ShownButtons(), QStringList{"Fehler"});
     QCOMPARE(Solutions.ResultsPresent, 0);
     QTest::keyClick(SolForm, Qt::Key_Escape); // "Fehler" waits to be pressed

@@ -220,6 +220,20 @@ void MainFormFilesTest::failedSaveKeepsTheMarkAndTheOldFile() {
   dialogs.requests.clear();
   const std::string system = folder_.File("portal.ssy");
   const std::string before = TempFolder::Load(system);
+
+  // "Speichern unter" names that cannot be written: both sides keep their
+  // names and their change marks, here none, so F2 still saves the files
+  // that were opened.
+  dialogs.Answer(MsgResult::Ok, folder_.File("fehlt/halle.ssy"));
+  Form().System2->trigger();
+  dialogs.Answer(MsgResult::Ok, folder_.File("fehlt/halle.sla"));
+  Form().Belstung1->trigger();
+  QCOMPARE(Shown(dialogs), (QStringList{"System speichern", kSystemFault, "Lastfall speichern",
+                                        "Fehler beim öffnen der Lastdatei"}));
+  QCOMPARE(Form().StaticTextSystem->text(), QString("System: portal.ssy"));
+  QCOMPARE(Form().LoadFileName, folder_.File("portal.sla"));
+  QVERIFY(!!Form().Image2->isHidden() && !!Form().Image1->isHidden());
+  dialogs.requests.clear();
   EditNodeX(0, 3.0);
 
   // Saved under a name that is a folder: the writer fails.
@@ -229,10 +243,14 @@ void MainFormFilesTest::failedSaveKeepsTheMarkAndTheOldFile() {
   QCOMPARE(Shown(dialogs), QStringList{kSystemFault});
   QVERIFY(!Form().Image2->isHidden());
 
-  // Saving an unnamed system opens the dialog; cancelling it saves nothing.
+  // Saving an unnamed system opens the dialog; cancelling it saves nothing,
+  // and a name that cannot be written leaves the system unnamed.
   Form().SetSystemName("");
   QCOMPARE(Form().SaveSystem(), 0);
   QCOMPARE(Form().SaveSystemAs(), 0);
+  dialogs.Answer(MsgResult::Ok, folder_.File("fehlt/halle.ssy"));
+  QCOMPARE(Form().SaveSystem(), 0);
+  QCOMPARE(Form().SystemFileName, std::string());
   QCOMPARE(Form().SystemChangedFlag, 1);
   QCOMPARE(TempFolder::Load(system), before);
 }

@@ -177,6 +177,10 @@ void MainFormShellTest::helpOpensThePageBesideTheProgram() {
                        ".html";
   QCOMPARE(QString::fromStdString(Form().HelpFileName()), page);
 
+  // The desktop's opener is the one the test puts on the path, or none.
+  QTemporaryDir bin;
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", bin.path().toLocal8Bit());
   UrlRecorder browser;
   QDesktopServices::setUrlHandler("file", &browser, "open");
   {
@@ -196,23 +200,46 @@ void MainFormShellTest::helpOpensThePageBesideTheProgram() {
   QDesktopServices::unsetUrlHandler("file");
   QCOMPARE(browser.urls, (QList<QUrl>{QUrl::fromLocalFile(page), QUrl::fromLocalFile(page)}));
 
-  // No desktop that could open it (no opener, no browser on the path): the
-  // page shows in one window of the program's own, and nothing is reported.
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", "/nonexistent");
+  // An xdg-open that shows the page: nothing more.  Without any opener or
+  // browser, and with an xdg-open that finds no program for HTML (status 3
+  // after a good start), the page shows in one window of the program's own,
+  // and nothing is reported.
+  const QString opener = bin.filePath("xdg-open"), opened = bin.filePath("opened");
+  const auto installOpener = [&](int status) {
+    QFile script(opener);
+    const QString text = QString("#!/bin/sh\necho \"$1\" >> '%1'\nexit %2\n").arg(opened);
+    return script.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           script.write(text.arg(status).toUtf8()) > 0 &&
+           script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ExeOwner);
+  };
   DialogRecorder dialogs;
+  QVERIFY(installOpener(0));
   Form().Inhalt1->trigger();
-  Form().Suche1->trigger();
-  qputenv("PATH", path);
-  QFile::remove(page);
-  QVERIFY(dialogs.requests.empty());
+  QTRY_VERIFY(QFile::exists(opened));
+  QTest::qWait(200);
+  QVERIFY(Form().findChildren<QTextBrowser *>("HelpWindow").isEmpty());
+  qputenv("PATH", "/nonexistent");
+  Form().Inhalt1->trigger();
   const QList<QTextBrowser *> windows = Form().findChildren<QTextBrowser *>("HelpWindow");
   QCOMPARE(windows.size(), qsizetype(1));
   QTextBrowser *help = windows.front();
   QVERIFY(help->isWindow() && help->isVisible());
+  help->hide();
+  qputenv("PATH", bin.path().toLocal8Bit());
+  QVERIFY(installOpener(3));
+  Form().Suche1->trigger();
+  QTRY_VERIFY(help->isVisible());
+  qputenv("PATH", path);
+  QFile::remove(page);
+  QVERIFY(dialogs.requests.empty());
+  QCOMPARE(Form().findChildren<QTextBrowser *>("HelpWindow"), windows);
   QCOMPARE(help->windowTitle(), QString("Kelmor Hilfe"));
   QCOMPARE(help->source(), QUrl::fromLocalFile(page));
   QCOMPARE(help->toPlainText(), QString::fromUtf8("Kelmor – Statik ebener Stabwerke"));
+  file.setFileName(opened);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), (page + '\n' + page + '\n').toUtf8());
 }
 
 // Hiding the tool bar would hide the file names and the change marks with
