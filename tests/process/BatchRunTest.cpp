@@ -134,8 +134,9 @@ TEST_F(BatchRunTest, FaultsThatLetTheRunGoOn) {
 // A batch file as Linux editors write it: UTF-8 with a byte-order mark,
 // umlauts in its paths, and the limit with a decimal comma.  The same in
 // Windows-1252 with a decimal point iterates as often; a coarser limit
-// stops earlier.  The portal carries heavy vertical loads, so that its
-// normal forces settle slowly.
+// stops earlier, its protocol written under a name of 250 characters.  The
+// portal carries heavy vertical loads, so that its normal forces settle
+// slowly.
 TEST_F(BatchRunTest, BatchFilesInUtf8AndTheDecimalComma) {
   std::filesystem::copy_file(KELMOR_SOURCE_DIR "/examples/portal.ssy", box.File("Stütze.ssy"));
   box.Store(box.File("Stütze.sla"),
