@@ -4,9 +4,10 @@
 # it runs the batch file (by default examples/portal.bat) unattended on Qt's
 # offscreen platform and prints the protocols and pictures it wrote and the
 # messages the program would have shown.  Exit status of such a run: 0 when
-# it reached CLOSE and no message was an error, 3 when one was, 1 when the
-# run ended early, 2 when the batch file cannot be run; a program that ended
-# abnormally gives its own status.
+# it reached CLOSE and no message was an error, 3 when one was (a picture
+# that could not be written counts as one), 1 when the run ended early, 2
+# when the batch file cannot be run; a program that ended abnormally gives
+# its own status.
 # KELMOR_BINARY names a Kelmor already built: it is run, nothing installed or
 # built.
 set -euo pipefail
@@ -53,7 +54,7 @@ if [ ! -f "$batch" ] || [ ! -r "$batch" ]; then
   echo "run.sh: cannot read the batch file $batch" >&2
   exit 2
 fi
-if ! tr -d '\r' <"$batch" | grep -qiE '^[[:space:]]*CLOSE[[:space:]]*([(=]|$)'; then
+if ! kelmor_batch_text "$batch" | grep -qiE '^[[:space:]]*CLOSE[[:space:]]*([(=]|$)'; then
   echo "run.sh: $batch has no CLOSE line; without a display the program would not end." >&2
   echo "run.sh: end the batch file with CLOSE, or run it with a display." >&2
   exit 2
@@ -88,10 +89,9 @@ fi
 grep -vxF 'This plugin does not support propagateSizeHints()' "$errors" >&2 || true
 
 # The files named by SAVERESULT (protocols) and SAVEGRAPHFILE (pictures)
-# lines that this run wrote (the batch file is Windows-1252, the file names
-# on disk are UTF-8).
+# lines that this run wrote (the file names on disk are UTF-8).
 list_written() {
-  { iconv -c -f WINDOWS-1252 -t UTF-8 "$batch" || true; } | tr -d '\r' |
+  kelmor_batch_text "$batch" |
     sed -nE "s/^[[:space:]]*$1[[:space:]]*(\\([^=]*)?=[[:space:]]*(.*[^[:space:]])[[:space:]]*\$/\\2/Ip" |
     awk '!seen[$0]++' | while IFS= read -r file; do
     if [ -f "$file" ] && [ ! "$started" -nt "$file" ]; then

@@ -189,8 +189,9 @@ bool BatchRun::SolveK(const std::string &) {
   return true;
 }
 
+// A decimal comma counts as a point, as in the input grids.
 bool BatchRun::AbbruchEps(const std::string &number) {
-  IterationLimit = static_cast<float>(AtofC(number.c_str()));
+  IterationLimit = static_cast<float>(AtofC(WithDecimalPoint(number).c_str()));
   return true;
 }
 

@@ -23,14 +23,26 @@ std::optional<std::string> ReadFileBytes(const std::string &path) {
   return bytes;
 }
 
+// The file's text in UTF-8: its bytes as they are when they are valid
+// UTF-8, otherwise decoded from 1252.  A 1252 text with letters beyond ASCII
+// is valid UTF-8 only when they come in pairs such as "Ã¼", which no German
+// text holds.
+std::string BatchText(std::string_view bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark))
+    bytes.remove_prefix(kByteOrderMark.size());
+  return IsUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
+}
+
 } // namespace
 
 std::optional<std::vector<std::string>> ReadBatchLines(const std::string &path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
   if (!bytes)
     return std::nullopt;
+  const std::string text = BatchText(*bytes);
   std::vector<std::string> lines;
-  std::string_view rest = *bytes;
+  std::string_view rest = text;
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
@@ -39,7 +51,7 @@ std::optional<std::vector<std::string>> ReadBatchLines(const std::string &path) 
     // in a last line without one, belongs to the line end.
     if (!line.empty() && line.back() == '\r')
       line.remove_suffix(1);
-    lines.push_back(Cp1252ToUtf8(line));
+    lines.emplace_back(line);
   }
   return lines;
 }

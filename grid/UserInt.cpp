@@ -10,6 +10,7 @@
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace {
 // Room of the working copy of a string value.
@@ -18,13 +19,6 @@ constexpr std::size_t kStringRoom = 1000;
 bool FitsInt32(double value) {
   return std::isfinite(value) && value >= std::numeric_limits<std::int32_t>::min() &&
          value <= std::numeric_limits<std::int32_t>::max();
-}
-
-// A decimal comma counts as a point: the first ',' becomes '.'.
-void DecimalPoint(std::string &text) {
-  const std::size_t comma = text.find(',');
-  if (comma != std::string::npos)
-    text[comma] = '.';
 }
 } // namespace
 
@@ -94,7 +88,7 @@ const void *TUserInt::TextToValue(std::string &text) {
     return &intValue;
   }
   case uDouble: {
-    DecimalPoint(text);
+    text = WithDecimalPoint(std::move(text));
     doubleValue = AtofC(text.c_str());
     return std::isfinite(doubleValue) ? &doubleValue : nullptr;
   }
@@ -112,10 +106,8 @@ bool TUserInt::Readable(const std::string &text) {
     return ParseLongC(text.c_str(), value) && FitsInt32(static_cast<double>(value));
   }
   if (typ == uDouble) {
-    std::string number = text;
-    DecimalPoint(number);
     double value = 0;
-    return ParseDoubleC(number.c_str(), value);
+    return ParseDoubleC(WithDecimalPoint(text).c_str(), value);
   }
   return true;
 }

@@ -77,6 +77,13 @@ long AtolC(const char *text) {
   return std::atol(text);
 }
 
+std::string WithDecimalPoint(std::string text) {
+  const std::size_t comma = text.find(',');
+  if (comma != std::string::npos)
+    text[comma] = '.';
+  return text;
+}
+
 bool ParseDoubleC(const char *text, double &value) {
   ScopedCLocale c;
   char *end = nullptr;

@@ -17,6 +17,11 @@ int ScanC(const char *text, const char *format, ...) __attribute__((format(scanf
 double AtofC(const char *text);
 long AtolC(const char *text);
 
+// The text with its first ',' turned into '.', so that a number written
+// with a decimal comma ("0,001") reads as one; other text comes back as it
+// was.
+std::string WithDecimalPoint(std::string text);
+
 // Strict parse of a whole field: true only when text (after blanks) is a
 // finite number and nothing but blanks follows it.
 bool ParseDoubleC(const char *text, double &value);

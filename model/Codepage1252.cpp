@@ -81,6 +81,28 @@ void WalkForCp1252(std::string_view text, Ascii ascii, Other other) {
   }
 }
 
+// The length of the well-formed UTF-8 sequence of two to four bytes that
+// text starts with, 0 when there is none.
+std::size_t SequenceLength(std::string_view text) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(0);
+  const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
+  if (length == 0 || text.size() < length)
+    return 0;
+  for (std::size_t k = 1; k < length; ++k)
+    if ((byte(k) & 0xC0) != 0x80)
+      return 0;
+  // The second byte's range rules out overlong forms, surrogates and code
+  // points beyond U+10FFFF.
+  const unsigned char second = byte(1);
+  const bool tooShort = (lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90);
+  const bool outOfRange = (lead == 0xED && second > 0x9F) || (lead == 0xF4 && second > 0x8F);
+  return tooShort || outOfRange ? 0 : length;
+}
+
 } // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
@@ -121,6 +143,16 @@ std::size_t Utf8CharacterStart(std::string_view text, std::size_t i) {
   while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
     ++i;
   return std::min(i, text.size());
+}
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = AsciiRun(text); i < text.size(); i += AsciiRun(text.substr(i))) {
+    const std::size_t length = SequenceLength(text.substr(i));
+    if (length == 0)
+      return false;
+    i += length;
+  }
+  return true;
 }
 
 std::size_t Utf8Length(std::string_view text) {

@@ -21,6 +21,10 @@ std::size_t Cp1252Length(std::string_view text);
 // text encodes to, invalid sequences included.
 std::size_t Utf8CharacterStart(std::string_view text, std::size_t i);
 
+// Whether text is well-formed UTF-8: no stray continuation byte, no cut or
+// overlong sequence, no surrogate, nothing beyond U+10FFFF.  Plain ASCII is.
+bool IsUtf8(std::string_view text);
+
 // Number of characters (code points) in a UTF-8 text: the width a column
 // takes on paper.
 std::size_t Utf8Length(std::string_view text);

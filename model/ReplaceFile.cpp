@@ -45,12 +45,15 @@ std::optional<std::string> FinalTarget(std::string path) {
   return std::nullopt;
 }
 
-// Creates a file that did not exist, beside path; returns its descriptor
-// and name, or -1.
+// Creates a file that did not exist in the folder of path; returns its
+// descriptor and name, or -1.  The name is short and does not grow with the
+// target's, so a target whose name is as long as the file system allows can
+// still be written.
 int CreateTemporaryBeside(const std::string &path, std::string &name) {
   static unsigned counter = 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = path + "." + std::to_string(getpid()) + "." + std::to_string(++counter) + ".tmp";
+    name =
+        FolderOf(path) + "." + std::to_string(getpid()) + "." + std::to_string(++counter) + ".tmp";
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST)
       return fd;

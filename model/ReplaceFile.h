@@ -1,10 +1,10 @@
 #pragma once
 // Writing a whole file so that a failure never destroys the previous one:
-// the bytes go to a new file in the same folder, which is flushed to disk,
-// closed and only then renamed over the target.  The rename never does what
-// opening the file for writing would not: a file this user may not write is
-// refused, a symbolic link stays a link, and a device or a FIFO is written
-// in place instead of being replaced by a plain file.
+// the bytes go to a new file with a short name in the same folder, which is
+// flushed to disk, closed and only then renamed over the target.  The rename
+// never does what opening the file for writing would not: a file this user
+// may not write is refused, a symbolic link stays a link, and a device or a
+// FIFO is written in place instead of being replaced by a plain file.
 #include <string>
 #include <string_view>
 

@@ -35,7 +35,19 @@ kelmor_batch_ended_early() {
 }
 
 # True when the message log of a batch run holds a message with one of the
-# captions of the program's error messages.
+# captions of the program's error messages, or says that a picture could not
+# be written.
 kelmor_showed_error() {
-  grep -qE $'^(Fehler|Fehler Batchdatei|Berechnungsfehler|Eingabefehler)\t' "$1"
+  grep -qE $'^(Fehler|Fehler Batchdatei|Berechnungsfehler|Eingabefehler)\t|^Kelmor\tFehler beim Kopieren des Bildes' "$1"
+}
+
+# The batch file as the program reads it, in UTF-8 without carriage returns:
+# a leading byte-order mark dropped, a file that is valid UTF-8 as it is,
+# any other decoded from Windows-1252.
+kelmor_batch_text() {
+  if iconv -f UTF-8 -t UTF-8 "$1" >/dev/null 2>&1; then
+    sed '1s/^\xEF\xBB\xBF//' "$1"
+  else
+    iconv -c -f WINDOWS-1252 -t UTF-8 "$1" || true
+  fi | tr -d '\r'
 }

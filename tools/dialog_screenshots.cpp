@@ -1,13 +1,15 @@
-// Takes pictures of the settings and option dialogs for the documentation:
-// each dialog is shown as a user meets it and saved as a PNG file into the
-// folder named by the first argument.  Run it on a real display or on Xvfb,
-// so that fonts and styles are the desktop's:
+// Takes pictures of the settings and option dialogs and of the help window
+// for the documentation: each window is shown as a user meets it and saved
+// as a PNG file into the folder named by the first argument.  Run it on a
+// real display or on Xvfb, so that fonts and styles are the desktop's:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/dialog_screenshots docs
 #include "app/Application.h"
 #include "graphics/core/Settings.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QtTest>
 #include <cstdio>
@@ -39,6 +41,25 @@ void ExpandPath(QTreeWidget &tree, const QStringList &path) {
   tree.setCurrentItem(item);
 }
 
+// The help page beside the program (build/bin/Kelmor.html) in the program's
+// own window, as "Hilfe / Inhalt" shows it on a machine without a desktop
+// browser: no opener on the path.  The menu opens the page named after the
+// running program, so the page is lent to this tool under its name.
+bool SaveHelpWindow(TMainForm &form, const QString &folder) {
+  const QString page = QString::fromStdString(form.HelpFileName());
+  QFile::remove(page);
+  if (!QFile::copy(QCoreApplication::applicationDirPath() + "/Kelmor.html", page))
+    return false;
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", "/nonexistent");
+  form.Inhalt1->trigger();
+  qputenv("PATH", path);
+  auto *help = form.findChild<QTextBrowser *>("HelpWindow");
+  const bool saved = help != nullptr && Save(*help, folder, "help-window.png");
+  QFile::remove(page);
+  return saved;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -59,5 +80,6 @@ int main(int argc, char **argv) {
   saved &= Save(forms.optionenForm, folder, "berechnungsoptionen.png");
   saved &= Save(forms.druckerForm, folder, "editor-und-seitenraender.png");
   saved &= Save(forms.aboutBox, folder, "info.png");
+  saved &= SaveHelpWindow(forms.mainForm, folder);
   return saved ? 0 : 1;
 }

@@ -32,6 +32,13 @@ TEST(ReplaceFile, ReplacesTheWholeFileAndKeepsItsPermissions) {
   EXPECT_EQ(TempFolder::Load(file), "kurz\n");
   EXPECT_EQ(Mode(file), 0640u);
   EXPECT_EQ(folder.Entries().size(), 1u);
+
+  // A name as long as the file system allows.
+  const std::string longest = folder.File(std::string(251, 'n') + ".txt");
+  ASSERT_TRUE(ReplaceFile(longest, "lang\n"));
+  ASSERT_TRUE(ReplaceFile(longest, "l\n"));
+  EXPECT_EQ(TempFolder::Load(longest), "l\n");
+  EXPECT_EQ(folder.Entries().size(), 2u);
 }
 
 TEST(ReplaceFile, AFailedWriteLeavesThePreviousFileAndNoTemporaryFile) {

@@ -51,6 +51,17 @@ TEST(Codepage1252, EveryCharacterAtEveryPlaceOfAWord) {
       }
 }
 
+// What a Linux editor writes is valid UTF-8; 1252 text with umlauts, cut
+// or overlong sequences, surrogates and code points beyond U+10FFFF are not.
+TEST(Codepage1252, TellsValidUtf8) {
+  EXPECT_TRUE(IsUtf8("Stütze für € \xF0\x9F\x98\x80 und \xF4\x8F\xBF\xBF"));
+  EXPECT_TRUE(IsUtf8(""));
+  for (const char *invalid :
+       {"St\xFCtze", "Stablang\xC3", "\xC3(", "\x80", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+        "\xF4\x90\x80\x80", "\xF5\x80\x80\x80"})
+    EXPECT_FALSE(IsUtf8(invalid)) << invalid;
+}
+
 TEST(Codepage1252, LengthCountsCharactersNotBytes) {
   EXPECT_EQ(Utf8Length("Stablänge"), 9u);
   EXPECT_EQ(Utf8Length(""), 0u);

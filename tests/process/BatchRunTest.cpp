@@ -131,6 +131,35 @@ TEST_F(BatchRunTest, FaultsThatLetTheRunGoOn) {
   ExpectPrinted(Results("a b.txt").displacements.at(2)[1], 10.0 * 64 / 3e4);
 }
 
+// A batch file as Linux editors write it: UTF-8 with a byte-order mark,
+// umlauts in its paths, and the limit with a decimal comma.  The same in
+// Windows-1252 with a decimal point iterates as often; a coarser limit
+// stops earlier, its protocol written under a name of 250 characters.  The
+// portal carries heavy vertical loads, so that its normal forces settle
+// slowly.
+TEST_F(BatchRunTest, BatchFilesInUtf8AndTheDecimalComma) {
+  std::filesystem::copy_file(KELMOR_SOURCE_DIR "/examples/portal.ssy", box.File("Stütze.ssy"));
+  box.Store(box.File("Stütze.sla"),
+            "NODELOAD\n2\n    1 2 2 200.0 3000.0 0.0\n    2 3 3 0.0 3000.0 0.0\n");
+  const std::string solve = "HIDE\nOPENSYSTEM = Stütze.ssy\nOPENLOAD = Stütze.sla\nABBRUCHEPS = ";
+  box.Store(box.File("utf8.bat"), "\xEF\xBB\xBF" + solve +
+                                      "0,001\nSOLVEII\n"
+                                      "SAVERESULT = Ergebnis für Stütze.txt\nCLOSE\n");
+  const std::string coarse = std::string(246, 'g') + ".txt";
+  box.Store(box.File("cp1252.bat"), Utf8ToCp1252(solve +
+                                                 "0.001\nSOLVEII\nSAVERESULT = Stütze.txt\n"
+                                                 "ABBRUCHEPS = 0.01\nSOLVEII\nSAVERESULT = " +
+                                                 coarse + "\nCLOSE\n"));
+  for (const char *batch : {"utf8.bat", "cp1252.bat"}) {
+    EXPECT_EQ(box.Run(batch), 0) << batch;
+    EXPECT_EQ(box.Log(), "") << batch;
+  }
+  const std::string caption = Results("Ergebnis für Stütze.txt").caption;
+  EXPECT_TRUE(caption.starts_with("II.Ordnung, ")) << caption;
+  EXPECT_EQ(caption, Results("Stütze.txt").caption);
+  EXPECT_NE(caption, Results(coarse).caption);
+}
+
 // Output intervals that would print 2^31 lines per beam: the check stops
 // the analysis, there is no result to save, and the run ends.
 TEST_F(BatchRunTest, TooManyOutputIntervalsStopTheAnalysisNotTheRun) {

@@ -41,4 +41,23 @@ TEST(RunScriptTest, ExitStatusTellsWhetherTheRunShowedAnError) {
                     "Messages:\n  Information\tKeine Ergebnisse sind vorhanden\n"));
 }
 
+// A picture that could not be written is an error a script can tell from
+// success.  A batch file in UTF-8 with a byte-order mark lists the files it
+// wrote under their own names.
+TEST(RunScriptTest, AMissingPictureIsAnError) {
+  KelmorSandbox box;
+  std::filesystem::copy(KELMOR_SOURCE_DIR "/examples", box.File("examples"));
+  box.Store(box.File("bild.bat"),
+            "\xEF\xBB\xBFHIDE\nOPENSYSTEM=examples/portal.ssy\nOPENLOAD=examples/portal.sla\n"
+            "SOLVEI\nSETGRAPHTAB=4\nSAVEGRAPHFILE=fehlt/Biegemoment.svg\n"
+            "SAVEGRAPHFILE=Biegemoment für Stütze.svg\nSAVERESULT=Stütze.txt\nCLOSE\n");
+  EXPECT_EQ(box.RunScript({"bild.bat"}), 3);
+  const std::string out = box.Load(box.File("run.out"));
+  EXPECT_TRUE(Holds(out, "Protocols written:\n  " + box.File("Stütze.txt") +
+                             "\nPictures written:\n  " + box.File("Biegemoment für Stütze.svg") +
+                             "\nMessages:\n"
+                             "  Kelmor\tFehler beim Kopieren des Bildes in die Zwischenablage!\n"))
+      << out;
+}
+
 } // namespace
