@@ -131,7 +131,11 @@ int TMainForm::OpenFile(FileKind kind, const std::string &name) {
   return 1;
 }
 
+// A text its grid refuses stops the save: it stays in its cell for
+// correction, and the file keeps what it held.
 int TMainForm::Save(FileKind kind) {
+  if (TInputForm *form = InputWindow(kind); form != nullptr && !form->CommitEdits())
+    return 0;
   if (FileName(kind).empty() && !ChooseSaveName(kind))
     return 0;
   return Write(kind);

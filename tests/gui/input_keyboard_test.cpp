@@ -93,6 +93,8 @@ void InputKeyboardTest::freedRowsComeBackEmptyAndAreNotSaved() {
   QCOMPARE(Nodes.At(0).supportX + Nodes.At(0).supportR, 0);
   QCOMPARE(Nodes.At(0).skew, 0.0);
 
+  DialogRecorder dialogs;
+  dialogs.Answer(MsgResult::Ok); // "Zeile Löschen ?"
   DragCells(nodes, 1, 3, 2, 4);
   ClickCell(nodes, 2, 4, Qt::RightButton);
   QVERIFY(nodes->BlockPopup()->isVisible());
@@ -124,7 +126,6 @@ void InputKeyboardTest::freedRowsComeBackEmptyAndAreNotSaved() {
   QCOMPARE(Beams.At(0).thickness, 0.0);
   QCOMPARE(Beams.At(0).intervals, 5);
 
-  DialogRecorder dialogs;
   const QString file = QString::fromStdString(folder_.File("freed.ssy"));
   dialogs.Answer(MsgResult::Ok, file.toStdString());
   QTest::mouseClick(system->SpeedButton2, Qt::LeftButton);
