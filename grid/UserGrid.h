@@ -37,7 +37,8 @@ public:
   // What the bound table asks of the grid.  Fill commits a pending edit and
   // loads the cell, except right after the table changed its rows (the
   // table's refresh): then the pending edit belongs to a record that may
-  // now lie elsewhere, and the cell is only reloaded.
+  // now lie elsewhere, and the cell is only reloaded.  A refused edit is
+  // neither stored nor reloaded: it stays open.
   int RowCount() const override { return TDrawGrid::RowCount(); }
   void SetRowCount(int rows) override;
   int FixedRows() const override { return TDrawGrid::FixedRows(); }
