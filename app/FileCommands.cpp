@@ -79,9 +79,11 @@ void TMainForm::Modified(FileKind kind) {
 
 // Asks whether to save the changes first.  False when the user cancelled or
 // the save he asked for did not happen: the caller must then keep everything.
-// What the grids still hold counts as a change.
+// What the grids still hold counts as a change; a text a grid refuses keeps
+// everything, for correction.
 bool TMainForm::AskSave(FileKind kind) {
-  CommitInputEdits();
+  if (!EditsStored(kind))
+    return false;
   if (!ChangedFlag(kind))
     return true;
   const FileSide &side = Side(kind);
@@ -131,10 +133,15 @@ int TMainForm::OpenFile(FileKind kind, const std::string &name) {
   return 1;
 }
 
-// A text its grid refuses stops the save: it stays in its cell for
+// A text its grid refuses stops a save: it stays in its cell for
 // correction, and the file keeps what it held.
+bool TMainForm::EditsStored(FileKind kind) {
+  TInputForm *form = InputWindow(kind);
+  return form == nullptr || form->CommitEdits();
+}
+
 int TMainForm::Save(FileKind kind) {
-  if (TInputForm *form = InputWindow(kind); form != nullptr && !form->CommitEdits())
+  if (!EditsStored(kind))
     return 0;
   if (FileName(kind).empty() && !ChooseSaveName(kind))
     return 0;
@@ -174,7 +181,7 @@ void TMainForm::SetName(FileKind kind, const std::string &name) {
 // A confirmed dialog answers 1, whether or not the write then succeeds (a
 // failure has shown its message and kept the change mark).
 int TMainForm::SaveAs(FileKind kind) {
-  if (!ChooseSaveName(kind))
+  if (!EditsStored(kind) || !ChooseSaveName(kind))
     return 0;
   Write(kind);
   return 1;

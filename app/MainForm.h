@@ -187,6 +187,8 @@ private:
   int Save(FileKind kind);
   int SaveAs(FileKind kind);
   bool ChooseSaveName(FileKind kind);
+  // Stores what the kind's input form holds; false when a grid refused it.
+  bool EditsStored(FileKind kind);
   int Write(FileKind kind);
   void SetName(FileKind kind, const std::string &name);
   TInputForm *InputWindow(FileKind kind) const;
