@@ -80,9 +80,11 @@ void TMainForm::Modified(FileKind kind) {
 
 // Asks whether to save the changes first.  False when the user cancelled or
 // the save he asked for did not happen: the caller must then keep everything.
-// What the grids still hold counts as a change.
+// What the grids still hold counts as a change; a text a grid refuses keeps
+// everything, for correction.
 bool TMainForm::AskSave(FileKind kind) {
-  CommitInputEdits();
+  if (!EditsStored(kind))
+    return false;
   if (!ChangedFlag(kind))
     return true;
   const FileSide &side = Side(kind);
@@ -132,7 +134,16 @@ int TMainForm::OpenFile(FileKind kind, const std::string &name) {
   return 1;
 }
 
+// A text its grid refuses stops a save: it stays in its cell for
+// correction, and the file keeps what it held.
+bool TMainForm::EditsStored(FileKind kind) {
+  TInputForm *form = InputWindow(kind);
+  return form == nullptr || form->CommitEdits();
+}
+
 int TMainForm::Save(FileKind kind) {
+  if (!EditsStored(kind))
+    return 0;
   if (!FileName(kind).empty())
     return Write(kind, FileName(kind));
   const std::optional<std::string> name = ChooseSaveName(kind);
@@ -170,6 +181,8 @@ void TMainForm::SetName(FileKind kind, const std::string &name) {
 // A confirmed dialog answers 1, whether or not the write then succeeds (a
 // failure has shown its message and kept the name and the change mark).
 int TMainForm::SaveAs(FileKind kind) {
+  if (!EditsStored(kind))
+    return 0;
   const std::optional<std::string> name = ChooseSaveName(kind);
   if (!name)
     return 0;

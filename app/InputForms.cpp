@@ -189,9 +189,11 @@ void TInputForm::SetName(const std::string &text) {
   setWindowTitle(QString::fromUtf8(Layout.titlePrefix) + QString::fromStdString(text));
 }
 
-void TInputForm::CommitEdits() {
+bool TInputForm::CommitEdits() {
+  bool stored = true;
   for (TUserGrid *grid : Grids)
-    grid->CommitEdit();
+    stored = grid->CommitEdit() && stored;
+  return stored;
 }
 
 TUserGrid *TInputForm::PageGrid(const char *pageName) const {
@@ -209,9 +211,8 @@ void TInputForm::FocusPageGrid() {
 
 void TInputForm::ShowNextPage(int step) {
   const int page = PageControl1->currentIndex() + step;
-  if (page < 0 || page >= PageControl1->count())
+  if (page < 0 || page >= PageControl1->count() || !CommitEdits())
     return;
-  CommitEdits();
   PageControl1->setCurrentIndex(page);
 }
 

@@ -26,8 +26,9 @@ public:
 
   // The caption: the layout's prefix, then text; nothing else changes.
   void SetName(const std::string &text);
-  // Stores what is typed but not yet stored in any grid of the form.
-  void CommitEdits();
+  // Stores what is typed but not yet stored in any grid of the form; false
+  // when a grid refused its text, which then stays there for correction.
+  bool CommitEdits();
   // Brings the faulty page to the front and puts its grid's cursor on the
   // fault's row and column (a column beyond the grid: its last column).
   // A page the form does not have changes nothing.
@@ -37,7 +38,8 @@ public:
   // Gives the keyboard to the grid of the page in front.
   void FocusPageGrid();
   // Stores the pending edit and shows the page step pages on (Ctrl+PgDn 1,
-  // Ctrl+PgUp -1); beyond the first or last page nothing changes.
+  // Ctrl+PgUp -1); beyond the first or last page, or when the edit is
+  // refused, nothing changes.
   void ShowNextPage(int step);
 
   QTabWidget *PageControl1;

@@ -188,6 +188,8 @@ private:
   int Save(FileKind kind);
   int SaveAs(FileKind kind);
   std::optional<std::string> ChooseSaveName(FileKind kind);
+  // Stores what the kind's input form holds; false when a grid refused it.
+  bool EditsStored(FileKind kind);
   int Write(FileKind kind, const std::string &name);
   void SetName(FileKind kind, const std::string &name);
   TInputForm *InputWindow(FileKind kind) const;

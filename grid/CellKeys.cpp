@@ -53,7 +53,10 @@ void DeleteChar(TUserCell &cell, TUserGrid &grid, Qt::KeyboardModifiers) {
     DeleteAt(cell, grid, grid.Caret);
 }
 
+// A refused text keeps the cell, and a free row stays free.
 void NextOrPrevious(TUserCell &, TUserGrid &grid, Qt::KeyboardModifiers shift) {
+  if (grid.EditRefused())
+    return;
   grid.ChangeValid(grid.Row(), grid.Col(), 1);
   if (shift & Qt::ShiftModifier)
     grid.PreviousCell();
@@ -129,8 +132,8 @@ void MoveRow(TUserCell &, TUserGrid &grid, Qt::KeyboardModifiers) {
 }
 
 void Paste(TUserCell &cell, TUserGrid &grid, Qt::KeyboardModifiers) {
-  grid.CommitEdit();
-  cell.PasteText(cell.Column(), QGuiApplication::clipboard()->text().toStdString());
+  if (grid.CommitEdit())
+    cell.PasteText(cell.Column(), QGuiApplication::clipboard()->text().toStdString());
 }
 
 constexpr int VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_ESCAPE = 27, VK_SPACE = 32, VK_END = 35,

@@ -68,9 +68,13 @@ void TUserGrid::XCopy() {
   Copy();
 }
 
-void TUserGrid::Past(int row, int column, const std::string &text) {
+void TUserGrid::PasteColumnInGrid(int column) const {
   if (column >= ColCount())
     Error("Kopierbeireich außerhalb der Tabelle");
+}
+
+void TUserGrid::Past(int row, int column, const std::string &text) {
+  PasteColumnInGrid(column);
   TUserCell *cell = ColumnCell(column);
   if (cell == nullptr)
     return;
@@ -89,12 +93,15 @@ void TUserGrid::Past(int row, int column, const std::string &text) {
   Fill(Row(), Col()); // the keys act on the highlighted cell again
 }
 
-// Rows in use only: a free row has no value to change.
-void TUserGrid::ArithmeticBlock(void (TUserCell::*operation)(void *, double), double x) {
-  CommitEdit();
+// Rows in use only: a free row has no value to change.  A cell refusing
+// its result beeps, as a refused paste does.
+void TUserGrid::ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x) {
+  if (!CommitEdit())
+    return;
   ForBlock([&](int row, int column) {
     if (TUserCell *cell = ColumnCell(column); cell != nullptr && isValid(row, column) != 0)
-      (cell->*operation)(GetValue(row, column), x);
+      if (!(cell->*operation)(GetValue(row, column), x))
+        MessageBeep(BeepKind::Simple);
   });
   if (container != nullptr)
     container->Changed();
@@ -111,6 +118,8 @@ void TUserGrid::MultBlock(double x) {
 }
 
 bool TUserGrid::AskValue(const char *caption, double &value) {
+  if (!CommitEdit())
+    return false;
   KillFocus(); // as when the dialog takes the focus
   TCellDialog1 dialog(this);
   dialog.setWindowTitle(QString::fromUtf8(caption));
@@ -133,10 +142,23 @@ void TUserGrid::MultPoupClick() {
     MultBlock(x);
 }
 
+bool TUserGrid::ConfirmDelete() {
+  KillFocus(); // as when the question takes the focus
+  const bool confirmed = MessageBox("Zeile Löschen ?", "Info", MsgButtons::OkCancel, MsgIcon::None,
+                                    std::nullopt, this) == MsgResult::Ok;
+  setFocus(Qt::OtherFocusReason);
+  return confirmed;
+}
+
 // The table keeps one state per row: every row the block touches is freed
-// as a whole.
+// as a whole, so rows in use are freed only after the question.
 void TUserGrid::DelPoupClick() {
-  CommitEdit();
+  if (!CommitEdit())
+    return;
+  bool inUse = false;
+  ForBlock([&](int row, int column) { inUse = inUse || isValid(row, column) != 0; });
+  if (inUse && !ConfirmDelete())
+    return;
   ForBlock([&](int row, int column) { ChangeValid(row, column, 0); });
   if (container != nullptr)
     container->Changed();
@@ -144,8 +166,7 @@ void TUserGrid::DelPoupClick() {
 }
 
 void TUserGrid::LineInsert(int dataRow) {
-  CommitEdit();
-  if (container != nullptr) {
+  if (container != nullptr && CommitEdit()) {
     container->InsertLine(dataRow);
     container->Changed();
   }
@@ -153,14 +174,10 @@ void TUserGrid::LineInsert(int dataRow) {
 }
 
 void TUserGrid::LineDelete(int dataRow) {
-  if (container != nullptr) {
-    KillFocus(); // as when the question takes the focus
-    const bool asked = container->IsRowValid(dataRow) != 0;
-    if (!asked || MessageBox("Zeile Löschen ?", "Info", MsgButtons::OkCancel, MsgIcon::None,
-                             std::nullopt, this) == MsgResult::Ok) {
-      container->DeleteLine(dataRow);
-      container->Changed();
-    }
+  if (container != nullptr && CommitEdit() &&
+      (container->IsRowValid(dataRow) == 0 || ConfirmDelete())) {
+    container->DeleteLine(dataRow);
+    container->Changed();
   }
   setFocus(Qt::OtherFocusReason);
 }

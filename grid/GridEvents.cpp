@@ -70,6 +70,18 @@ void ShowPages(QWidget *widget) {
   }
 }
 
+// A child window of a frame is moved back into the frame's visible area as
+// far as it fits, its left and top edges first.
+void KeepInView(QWidget *frame) {
+  const QWidget *area = frame->parentWidget();
+  if (qobject_cast<QMdiSubWindow *>(frame) == nullptr || area == nullptr)
+    return;
+  const QRect shown = frame->geometry();
+  const int x = std::max(0, std::min(shown.x(), area->width() - shown.width()));
+  const int y = std::max(0, std::min(shown.y(), area->height() - shown.height()));
+  frame->move(x, y);
+}
+
 } // namespace
 
 bool TUserGrid::event(QEvent *event) {
@@ -220,6 +232,9 @@ void TUserGrid::focusInEvent(QFocusEvent *event) {
   if (SelectRow)
     viewport()->update(CellRect(0, Row()));
   TDrawGrid::focusInEvent(event);
+  // The current cell is loaded and highlighted, also on a free row, so
+  // that the user sees where typing goes.
+  Guarded([this] { EnsureEditCell(); });
   viewport()->update();
 }
 
@@ -230,11 +245,14 @@ void TUserGrid::focusOutEvent(QFocusEvent *event) {
   TDrawGrid::focusOutEvent(event);
 }
 
+// A refused text keeps its edit cell, for correction when the focus
+// returns.
 void TUserGrid::KillFocus() {
   PaintBlock(cornerRow, cornerCol, 0);
-  Fill(Row(), Col());
-  ERow = -1;
-  ECol = -1;
+  if (CommitEdit()) {
+    ERow = -1;
+    ECol = -1;
+  }
   lastRow = -1;
   lastCol = -1;
   SetSelect(0);
@@ -294,8 +312,10 @@ void TUserGrid::AutoSize() {
     if (auto *child = qobject_cast<QMdiSubWindow *>(ParentForm->parentWidget()))
       frame = child;
     if (!(frame->windowState() &
-          (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+          (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
       frame->resize(frame->width() + difference, frame->height());
+      KeepInView(frame);
+    }
     DrawHeader();
     return;
   }

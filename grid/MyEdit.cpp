@@ -14,6 +14,8 @@ constexpr int kPrecision = 6;
 
 TMyEdit::TMyEdit(QWidget *parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] {
+    if (notify == 1)
+      entered = this->text().toStdString();
     if (parentWidget() != nullptr && notify == 1)
       emit EditChanged();
   });
@@ -32,7 +34,7 @@ double TMyEdit::FormatNumber(std::string &text) {
 }
 
 double TMyEdit::GetValue() {
-  std::string text = this->text().toStdString();
+  std::string text = entered;
   const double value = FormatNumber(text);
   notify = 0;
   if (this->text().toStdString() != text)

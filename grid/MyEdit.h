@@ -12,7 +12,9 @@ class TMyEdit : public QLineEdit {
 public:
   explicit TMyEdit(QWidget *parent = nullptr);
 
-  // The value of the text; the text is reformatted (without EditChanged).
+  // The value of the text as entered (typed or set), in full precision
+  // even after the text was shown reformatted; the text is reformatted
+  // (without EditChanged).
   double GetValue();
   // Reads text (',' as '.'; no number reads 0) and replaces it by the
   // value in the general format, 6 significant digits, with the user's
@@ -31,4 +33,6 @@ protected:
 
 private:
   int notify = 1;
+  // The text as last entered; reformatting leaves it.
+  std::string entered;
 };

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 const QColor kWhite(255, 255, 255);
@@ -75,13 +76,19 @@ QColor TUserCell::CellColor(int row, int column) {
   return GetCellTyp() == 1 ? kChoiceList : kWhite;
 }
 
-void TUserCell::Add(void *, double) {}
+bool TUserCell::Add(void *, double) {
+  return true;
+}
 
-void TUserCell::Mult(void *, double) {}
+bool TUserCell::Mult(void *, double) {
+  return true;
+}
 
+// The first character after a focus return loads the cell as a click does,
+// whatever the key.  A selected text, or the one character of a cell that
+// holds only one, is replaced.
 void TUserCell::CellKeyPress(QChar ch) {
-  if (grid->ERow < 0)
-    BeginEdit(grid->Row(), grid->Col());
+  grid->EnsureEditCell();
   MapChar(ch);
   ch = Charfilter(ch);
   if (ch.isNull()) {
@@ -89,13 +96,16 @@ void TUserCell::CellKeyPress(QChar ch) {
     return;
   }
   const std::string before = grid->EText;
-  if (grid->Select)
+  int at = grid->Caret;
+  if (grid->Select || maxTextLen == 1) {
     grid->EText.clear();
-  InsertChar(grid->EText, grid->Caret, ch);
+    at = 0;
+  }
+  InsertChar(grid->EText, at, ch);
   if (!Textfilter(grid->EText, before))
     return;
   grid->Change();
-  grid->Caret += 1;
+  grid->Caret = at + 1;
   grid->SetSelect(0);
   if (maxTextLen != 0 && grid->ETextLen() >= maxTextLen)
     grid->NextCell();
@@ -160,7 +170,7 @@ void TUserCell::PaintCell(int row, int column) {
       static_cast<int>((grid->DefaultRowHeight() - grid->TextHeight(text)) * 0.5 + rect.top());
   const QColor background = CellColor(row, column);
   canvas->fillRect(rect, background);
-  if (grid->isValid(row, column) == 0 || IsReadOnly(row, column) != 0)
+  if (!grid->Shown(row, column) || IsReadOnly(row, column) != 0)
     return;
   canvas->save();
   canvas->setClipRect(rect);
@@ -209,19 +219,27 @@ int TUserCell::IsReadOnly(int row, int column) {
   return grid->isOnlyRead(row, column);
 }
 
-void TUserCell::PasteText(int startColumn, const std::string &text) {
-  int row = grid->ERow;
+namespace {
+struct PastedCell {
+  int row;
+  int column;
+  std::string text;
+};
+
+// The cells of tab- and line-separated text from (row, column) on.  CRLF,
+// LF and CR each end a row; a cell is pasted when a separator follows it,
+// the last one only when it holds text.
+std::vector<PastedCell> SplitPaste(int row, int startColumn, const std::string &text) {
+  std::vector<PastedCell> cells;
   int column = startColumn;
-  int cellRow = row;
-  int cellColumn = column;
-  std::string cellText;
+  PastedCell cell{row, column, {}};
   bool separatorSeen = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '\t') {
       column += 1;
       separatorSeen = true;
-    } else if (c == '\r' || c == '\n') { // CRLF, LF and CR each end a row
+    } else if (c == '\r' || c == '\n') {
       if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
         ++i;
       row += 1;
@@ -229,17 +247,25 @@ void TUserCell::PasteText(int startColumn, const std::string &text) {
       separatorSeen = true;
     } else {
       if (separatorSeen) {
-        grid->Past(cellRow, cellColumn, cellText);
-        cellRow = row;
-        cellColumn = column;
-        cellText.clear();
+        cells.push_back(cell);
+        cell = {row, column, {}};
         separatorSeen = false;
       }
-      cellText += c;
+      cell.text += c;
     }
   }
-  if (!cellText.empty())
-    grid->Past(cellRow, cellColumn, cellText);
+  if (!cell.text.empty())
+    cells.push_back(cell);
+  return cells;
+}
+} // namespace
+
+void TUserCell::PasteText(int startColumn, const std::string &text) {
+  const std::vector<PastedCell> cells = SplitPaste(grid->ERow, startColumn, text);
+  for (const PastedCell &cell : cells)
+    grid->PasteColumnInGrid(cell.column);
+  for (const PastedCell &cell : cells)
+    grid->Past(cell.row, cell.column, cell.text);
 }
 
 bool TUserCell::PastedText(std::string &text) {
@@ -252,7 +278,17 @@ bool TUserCell::PastedText(std::string &text) {
     mapped += ch;
   }
   text = mapped.toStdString();
+  return Accepts(text);
+}
+
+bool TUserCell::Accepts(const std::string &text) {
   return text.empty() || Readable(text);
+}
+
+bool TUserCell::Typeable(const void *value) {
+  std::string text;
+  ValueToCopyText(value, text);
+  return PastedText(text);
 }
 
 bool TUserCell::Readable(const std::string &) {

@@ -60,9 +60,10 @@ public:
   // The character as stored, or a null character when refused.
   virtual QChar Charfilter(QChar ch);
   virtual QColor CellColor(int row, int column);
-  // Change a stored value in place; a result that does not fit leaves it.
-  virtual void Add(void *value, double x);
-  virtual void Mult(void *value, double x);
+  // Change a stored value in place; a result that typing could not give
+  // the cell leaves it and answers false.
+  virtual bool Add(void *value, double x);
+  virtual bool Mult(void *value, double x);
   // Address of the value of text, held by the cell until the next call;
   // null when text gives no value the column can hold (refused).
   virtual const void *TextToValue(std::string &text) = 0;
@@ -87,11 +88,19 @@ public:
   void BeginEdit(int row, int column);
   int IsReadOnly(int row, int column);
   // Splits tab- and line-separated text into the grid from the edit row.
+  // A block reaching beyond the grid's columns raises before any cell is
+  // stored.
   void PasteText(int startColumn, const std::string &text);
   // A pasted cell's text held to what typing allows: each character mapped
   // by Filter and passed by Charfilter, the whole then Readable.  False when
   // refused; an empty text passes (it stores what an empty edit stores).
   bool PastedText(std::string &text);
+  // Whether the cell takes a typed (mapped and filtered) text: empty, or
+  // Readable.
+  bool Accepts(const std::string &text);
+  // Whether typing could give the cell this value: its copy text passes as
+  // pasted text.
+  bool Typeable(const void *value);
   // The text of a cell as copied to the clipboard, with a tab after it
   // unless it lies in the grid's last column; only the tab for a free row.
   std::string CopyText(int row, int column);

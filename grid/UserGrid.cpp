@@ -61,8 +61,8 @@ void TUserGrid::Fill(int row, int column) {
   TUserCell *cell = ColumnCell(column);
   if (cell == nullptr)
     return;
-  if (!reloadOnly)
-    Push();
+  if (!reloadOnly && !Push())
+    return; // the refused text stays for correction
   cell->BeginEdit(row, column);
   Caret = 0;
   EChanged = 0;
@@ -136,17 +136,29 @@ int TUserGrid::GetListStringsCount(int column) {
   return container != nullptr ? container->GetListStringsCount(column - FixedCols()) : 0;
 }
 
-void TUserGrid::Push() {
-  if (ERow < 0 || EChanged == 0)
-    return;
+bool TUserGrid::EditPending() const {
+  return ERow >= 0 && EChanged != 0 && ColumnCell(ECol) != nullptr;
+}
+
+const void *TUserGrid::EditValue() {
   TUserCell *cell = ColumnCell(ECol);
-  if (cell == nullptr)
-    return;
-  const void *value = cell->TextToValue(EText);
-  if (value == nullptr) { // a number the column cannot hold: the cell keeps its value
-    EChanged = 0;
+  return cell->Accepts(EText) ? cell->TextToValue(EText) : nullptr;
+}
+
+bool TUserGrid::EditRefused() {
+  if (!EditPending() || EditValue() != nullptr)
+    return false;
+  MessageBeep(BeepKind::Simple);
+  return true;
+}
+
+bool TUserGrid::Push() {
+  if (!EditPending())
+    return true;
+  const void *value = EditValue();
+  if (value == nullptr) {
     MessageBeep(BeepKind::Simple);
-    return;
+    return false;
   }
   // A free row comes into use first: the table empties it and sets its
   // defaults, then the value goes in.
@@ -155,11 +167,14 @@ void TUserGrid::Push() {
   SetValue(ERow, ECol, value);
   rowsChanged = false; // a table grown by the store has not moved its rows
   DrawInfoRow(ERow);
+  return true;
 }
 
-void TUserGrid::CommitEdit() {
-  Push();
+bool TUserGrid::CommitEdit() {
+  if (!Push())
+    return false;
   EChanged = 0;
+  return true;
 }
 
 void TUserGrid::EnsureEditCell() {
@@ -169,8 +184,10 @@ void TUserGrid::EnsureEditCell() {
 
 void TUserGrid::Change() {
   EChanged = 1;
-  if (container != nullptr)
-    ChangeValid(ERow, ECol, 1);
+}
+
+bool TUserGrid::Shown(int row, int column) {
+  return isValid(row, column) != 0 || (row == ERow && column == ECol && EChanged != 0);
 }
 
 void TUserGrid::SetSelect(int flag) {
@@ -180,7 +197,7 @@ void TUserGrid::SetSelect(int flag) {
 }
 
 int TUserGrid::ETextLen() {
-  return container != nullptr && isValid(ERow, ECol) != 0 ? CharCount(EText) : 0;
+  return container != nullptr && Shown(ERow, ECol) ? CharCount(EText) : 0;
 }
 
 // Tab, Enter, Right and End move on; read-only cells are passed over.  A
@@ -229,6 +246,10 @@ void TUserGrid::PreviousCell() {
     SetCell(column, row);
     return;
   }
+}
+
+bool TUserGrid::CanSelectCell(int, int) {
+  return !EditRefused();
 }
 
 void TUserGrid::SelectCell(int column, int row) {

@@ -37,7 +37,8 @@ public:
   // What the bound table asks of the grid.  Fill commits a pending edit and
   // loads the cell, except right after the table changed its rows (the
   // table's refresh): then the pending edit belongs to a record that may
-  // now lie elsewhere, and the cell is only reloaded.
+  // now lie elsewhere, and the cell is only reloaded.  A refused edit is
+  // neither stored nor reloaded: it stays open.
   int RowCount() const override { return TDrawGrid::RowCount(); }
   void SetRowCount(int rows) override;
   int FixedRows() const override { return TDrawGrid::FixedRows(); }
@@ -71,14 +72,21 @@ public:
 
   // The editing model.  Push stores a changed edit text into the edit
   // cell (again on a second call), bringing a free edit row into use
-  // first; a number the column cannot hold is refused with a beep and the
-  // cell keeps its value.
-  void Push();
-  // Marks the edit text changed; the edit row comes into use.
+  // first.  A text the column cannot take as typed (no value of the column
+  // in full) is refused with a beep: nothing is stored, the edit stays
+  // open for correction, and Push answers false.
+  bool Push();
+  // Marks the edit text changed.  A free edit row comes into use only when
+  // the text is stored, so that Escape leaves it free and unreported.
   void Change();
+  // True, after a beep, when a changed edit text would be refused.
+  bool EditRefused();
+  // Whether a cell shows text: its row is in use, or it holds the changed
+  // edit text of a free row.
+  bool Shown(int row, int column);
   // Sets the whole-text selection and repaints the edit cell.
   void SetSelect(int flag);
-  // Characters of the edit text; 0 while the edit row is free.
+  // Characters of the edit text; 0 while the edit cell shows none.
   int ETextLen();
   // The next (previous) cell, row by row, passing over read-only cells;
   // NextCell adds a row after the last.  With no editable cell in reach
@@ -86,8 +94,9 @@ public:
   void NextCell();
   void PreviousCell();
   // Commits a pending edit to its own record and marks it stored, so that
-  // the refresh after a change of rows has nothing left to commit.
-  void CommitEdit();
+  // the refresh after a change of rows has nothing left to commit; false
+  // when the edit was refused and stays open.
+  bool CommitEdit();
   // With no edit cell (after a focus loss), loads the current cell, so
   // that commands act on the current row.
   void EnsureEditCell();
@@ -140,16 +149,22 @@ public:
   // with a beep and the cell keeps its value.  Afterwards the current cell
   // is the edit cell again.
   void Past(int row, int column, const std::string &text);
-  // Add to or multiply every cell of the block in rows in use; afterwards
+  // Raises "Kopierbeireich außerhalb der Tabelle" for a column beyond the
+  // grid, before a paste stores anything.
+  void PasteColumnInGrid(int column) const;
+  // Add to or multiply every cell of the block in rows in use; a result
+  // typing could not give a cell is refused there with a beep.  Afterwards
   // the current cell is the edit cell again.
   void AddBlock(double x);
   void MultBlock(double x);
   // The block popup: "Addieren" and "Multiplizieren" ask for the value,
-  // "Löschen" frees every row the block touches.
+  // "Löschen" frees every row the block touches, after the question of
+  // LineDelete when one of them is in use.
   void AddPoupClick();
   void MultPoupClick();
   void DelPoupClick();
-  // Row commands on a data row; each stores a pending edit first.  Without
+  // Row commands on a data row; each stores a pending edit first (a
+  // refused one stops the command).  Without
   // a table they only take the focus.  LineDelete asks before it deletes a
   // row in use; LineCopy and LineMove ask for a 1-based row number, and a
   // number below 1 does nothing.
@@ -172,6 +187,8 @@ public:
   int EChanged = 0;
 
 protected:
+  // The current cell stays while a changed edit text is refused.
+  bool CanSelectCell(int column, int row) override;
   void SelectCell(int column, int row) override;
   void DrawGridCell(int column, int row, const QRect &rect) override;
   bool event(QEvent *event) override;
@@ -203,8 +220,13 @@ private:
   bool Skipped(int row, int column);
   void BlockRect(int &top, int &left, int &bottom, int &right) const;
   void ForBlock(const std::function<void(int row, int column)> &step);
-  void ArithmeticBlock(void (TUserCell::*operation)(void *, double), double x);
+  void ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x);
   bool AskValue(const char *caption, double &value);
+  // "Zeile Löschen ?" answered with OK.
+  bool ConfirmDelete();
+  // The value of the changed edit text, null when its column refuses it.
+  const void *EditValue();
+  bool EditPending() const;
 
   TUserCell *columns[kMaxColumns] = {};
   TUserHeader *headers[kMaxHeaderRows][kMaxColumns] = {};

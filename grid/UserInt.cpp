@@ -54,25 +54,36 @@ QChar TUserInt::Charfilter(QChar ch) {
   return QChar();
 }
 
-void TUserInt::Arithmetic(void *value, double result) {
-  if (typ == uInteger && FitsInt32(std::trunc(result)))
-    *static_cast<std::int32_t *>(value) = static_cast<std::int32_t>(std::trunc(result));
-  else if (typ == uDouble && std::isfinite(result))
-    *static_cast<double *>(value) = result;
+bool TUserInt::Arithmetic(void *value, double result) {
+  if (typ == uInteger) {
+    const double whole = std::trunc(result);
+    if (!FitsInt32(whole))
+      return false;
+    intValue = static_cast<std::int32_t>(whole);
+    if (!Typeable(&intValue))
+      return false;
+    *static_cast<std::int32_t *>(value) = intValue;
+  } else {
+    doubleValue = result;
+    if (!Typeable(&doubleValue))
+      return false;
+    *static_cast<double *>(value) = doubleValue;
+  }
+  return true;
 }
 
-void TUserInt::Add(void *value, double x) {
+bool TUserInt::Add(void *value, double x) {
   if (value == nullptr || typ == uString)
-    return;
-  Arithmetic(
+    return true;
+  return Arithmetic(
       value,
       (typ == uInteger ? *static_cast<std::int32_t *>(value) : *static_cast<double *>(value)) + x);
 }
 
-void TUserInt::Mult(void *value, double x) {
+bool TUserInt::Mult(void *value, double x) {
   if (value == nullptr || typ == uString)
-    return;
-  Arithmetic(
+    return true;
+  return Arithmetic(
       value,
       (typ == uInteger ? *static_cast<std::int32_t *>(value) : *static_cast<double *>(value)) * x);
 }

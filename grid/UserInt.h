@@ -26,9 +26,10 @@ public:
   // Digits pass; doubles also take + - E e . ,; strings take everything.
   QChar Charfilter(QChar ch) override;
   // Integers: trunc(value + x), doubles: value + x; a result beyond the
-  // 32-bit range or not finite leaves the value.  Strings: nothing.
-  void Add(void *value, double x) override;
-  void Mult(void *value, double x) override;
+  // 32-bit range, not finite, or one typing could not give (a negative
+  // integer) leaves the value.  Strings: nothing.
+  bool Add(void *value, double x) override;
+  bool Mult(void *value, double x) override;
   // Integers as atol, doubles as atof after the first ',' became '.'.  An
   // integer beyond 32 bits or a real that is not finite gives null.  A
   // string is copied into a zero-padded buffer of 1000 bytes at least.
@@ -45,7 +46,7 @@ protected:
 private:
   int TypValue() const { return typ; }
   void SetTypValue(int value) { typ = static_cast<VarTyp>(value); }
-  void Arithmetic(void *value, double result);
+  bool Arithmetic(void *value, double result);
 
   std::string format;
   VarTyp typ = uInteger;

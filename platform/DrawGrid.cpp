@@ -125,6 +125,10 @@ void TDrawGrid::MouseToCell(int x, int y, int &column, int &cellRow) const {
   cellRow = r;
 }
 
+bool TDrawGrid::CanSelectCell(int, int) {
+  return true;
+}
+
 void TDrawGrid::SelectCell(int, int) {}
 
 int TDrawGrid::VisibleDataRows() const {
@@ -134,7 +138,7 @@ int TDrawGrid::VisibleDataRows() const {
 void TDrawGrid::MoveTo(int newCol, int newRow, bool always) {
   newCol = std::clamp(newCol, fixedCols, ColCount() - 1);
   newRow = std::clamp(newRow, fixedRows, rowCount - 1);
-  if (newCol == col && newRow == row && !always)
+  if ((newCol == col && newRow == row && !always) || !CanSelectCell(newCol, newRow))
     return;
   viewport()->update(CellRect(col, row));
   col = newCol;

@@ -63,6 +63,9 @@ public:
   QPainter *Canvas() const { return canvas; }
 
 protected:
+  // Asked before (column, row) becomes the current cell; false keeps the
+  // current cell where it is, without a selection event.
+  virtual bool CanSelectCell(int column, int row);
   // The cell-selection event: (column, row) has become the current cell.
   virtual void SelectCell(int column, int row);
   // Paints one visible cell on Canvas(); rect as CellRect.

@@ -7,8 +7,12 @@
 #include "analysis/Solutions.h"
 #include "app/InputForms.h"
 #include "app/SolForm.h"
+#include "grid/CellDialog.h"
+#include "grid/MyEdit.h"
+#include "grid/UserCell.h"
 #include "model/LoadLists.h"
 #include "model/SystemTables.h"
+#include "platform/MessageBeep.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ExampleCopies.h"
 #include "tests/support/FileBytes.h"
@@ -50,10 +54,18 @@ private slots:
   void freedRowsComeBackEmptyAndAreNotSaved();
   void keyboardReachesThePageGrid();
   void returnAfterAnAnalysisGoesToTheStatusWindow();
+  void escapeLeavesAFreeRowFreeAndTheFilesAsTheyWere();
+  void typedTextIsHeldToItsColumnWhateverTheFirstKey();
+  void blockCommandsAskAndTakeTheValueAsTyped();
 
 private:
   std::optional<FormsSession> session_;
   TMainForm &Form() { return session_->Form(); }
+  void OpenExampleFrame() {
+    CopyExampleFrame(folder_);
+    QCOMPARE(Form().OpenSystemFile(folder_.File("portal.ssy")), 1);
+    QCOMPARE(Form().OpenLoadFile(folder_.File("portal.sla")), 1);
+  }
   TempFolder folder_;
 };
 
@@ -93,6 +105,8 @@ void InputKeyboardTest::freedRowsComeBackEmptyAndAreNotSaved() {
   QCOMPARE(Nodes.At(0).supportX + Nodes.At(0).supportR, 0);
   QCOMPARE(Nodes.At(0).skew, 0.0);
 
+  DialogRecorder dialogs;
+  dialogs.Answer(MsgResult::Ok); // "Zeile Löschen ?"
   DragCells(nodes, 1, 3, 2, 4);
   ClickCell(nodes, 2, 4, Qt::RightButton);
   QVERIFY(nodes->BlockPopup()->isVisible());
@@ -124,7 +138,6 @@ void InputKeyboardTest::freedRowsComeBackEmptyAndAreNotSaved() {
   QCOMPARE(Beams.At(0).thickness, 0.0);
   QCOMPARE(Beams.At(0).intervals, 5);
 
-  DialogRecorder dialogs;
   const QString file = QString::fromStdString(folder_.File("freed.ssy"));
   dialogs.Answer(MsgResult::Ok, file.toStdString());
   QTest::mouseClick(system->SpeedButton2, Qt::LeftButton);
@@ -207,6 +220,132 @@ void InputKeyboardTest::returnAfterAnAnalysisGoesToTheStatusWindow() {
   QCOMPARE(Solutions.ResultsPresent, 1);
   QCOMPARE(NodeLoads.ActiveCount(), loadRows);
   QCOMPARE(dialogs.Messages(), std::vector<std::string>{});
+}
+
+// A key typed or a choice double-clicked into a free row, then Escape: the
+// row stays free, nothing is marked changed, the results stay, and F2
+// writes both files as they were.  Back from "Fertig" the grid shows its
+// current cell, also on a free row.
+void InputKeyboardTest::escapeLeavesAFreeRowFreeAndTheFilesAsTheyWere() {
+  OpenExampleFrame();
+  TUserGrid *nodes = Form().GetSystemInputForm()->PageGrid("Knotentab");
+  ClickCell(nodes, 1, 2 + 4); // node 5: free
+  PressKey(Qt::Key_F9);
+  QTRY_VERIFY(SolForm->isActiveWindow());
+  PressKey(Qt::Key_Return);
+  Form().activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&Form()));
+  QCOMPARE(FocusGrid(), nodes);
+  QCOMPARE(nodes->ColumnCell(1)->CellColor(6, 1), QColor(0, 255, 255));
+
+  TypeText("7");
+  PressKey(Qt::Key_Escape);
+  QTest::mouseDClick(nodes->viewport(), Qt::LeftButton, {}, nodes->CellRect(3, 6).center());
+  PressKey(Qt::Key_Escape);
+  TUserGrid *nodeLoads = Form().GetLoadInputForm()->PageGrid("Knotenlastentab");
+  ClickCell(nodeLoads, 1, 2 + 1);
+  TypeText("3");
+  PressKey(Qt::Key_Escape);
+  QCOMPARE(Nodes.IsRowValid(4) + NodeLoads.IsRowValid(1), 0);
+  QCOMPARE(Form().SystemChangedFlag + Form().LoadChangedFlag, 0);
+  QCOMPARE(Solutions.ResultsPresent, 1);
+
+  PressKey(Qt::Key_F2);
+  for (const char *name : {"portal.ssy", "portal.sla"})
+    QCOMPARE(ReadBytes(QString::fromStdString(folder_.File(name))),
+             ReadBytes(QString(KELMOR_SOURCE_DIR "/examples/") + name));
+}
+
+// A number that does not read in full stays in its cell with a beep, and
+// neither Tab, another cell, a page change nor F2 stores it.  After a
+// focus return a sign replaces the value as a digit does, and a support
+// flag takes a typed choice wherever the caret stands.
+void InputKeyboardTest::typedTextIsHeldToItsColumnWhateverTheFirstKey() {
+  OpenExampleFrame();
+  TSystemInputForm *system = Form().GetSystemInputForm();
+  TUserGrid *nodes = system->PageGrid("Knotentab");
+  const int beeps = MessageBeepCount(BeepKind::Simple);
+  ClickCell(nodes, 1, 2);
+  TypeText("1.2.3");
+  PressKey(Qt::Key_Tab);
+  ClickCell(nodes, 2, 3);
+  PressKey(Qt::Key_PageDown, Qt::ControlModifier);
+  PressKey(Qt::Key_F2);
+  QCOMPARE(MessageBeepCount(BeepKind::Simple) - beeps, 4);
+  QCOMPARE(std::make_pair(nodes->Col(), nodes->Row()), std::make_pair(1, 2));
+  QCOMPARE(nodes->EText, std::string("1.2.3"));
+  QCOMPARE(CurrentPage(system), QString("Knotentab"));
+  QCOMPARE(Nodes.At(0).x, 0.0);
+  QCOMPARE(Form().SystemChangedFlag, 0);
+  PressKey(Qt::Key_Backspace);
+  PressKey(Qt::Key_Backspace);
+  PressKey(Qt::Key_Tab);
+  QCOMPARE(Nodes.At(0).x, 1.2);
+
+  DialogRecorder dialogs;
+  dialogs.Answer(MsgResult::Cancel); // "Zeile Löschen ?"
+  ClickCell(nodes, 1, 2 + 2);
+  PressKey(Qt::Key_Delete, Qt::AltModifier);
+  TypeText("-5");
+  PressKey(Qt::Key_Tab);
+  QCOMPARE(Nodes.At(2).x, -5.0);
+
+  ClickCell(nodes, 3, 2 + 1);
+  PressKey(Qt::Key_Right);
+  TypeText("1");
+  QCOMPARE(Nodes.At(1).supportX, 1);
+  QCOMPARE(nodes->Col(), 4);
+}
+
+// "Löschen" over two loads asks first, and Cancel keeps both.  "Addieren"
+// adds the number as typed into the value dialog; on the beams it leaves
+// the node and cross-section numbers that would turn negative, with a
+// beep each.
+void InputKeyboardTest::blockCommandsAskAndTakeTheValueAsTyped() {
+  OpenExampleFrame();
+  TSystemInputForm *system = Form().GetSystemInputForm();
+  TLoadInputForm *loads = Form().GetLoadInputForm();
+  TUserGrid *beamLoads = loads->PageGrid("Streckenlastentab");
+  loads->PageControl1->setCurrentIndex(2);
+  QTRY_COMPARE(beamLoads->GetDWidth(), 0); // the form follows its widest page
+  QVERIFY(Form().MdiArea->viewport()->rect().contains(loads->parentWidget()->geometry()));
+  {
+    DialogRecorder dialogs;
+    dialogs.Answer(MsgResult::Cancel);
+    dialogs.Answer(MsgResult::Ok);
+    DragCells(beamLoads, 4, 3, 4, 4);
+    beamLoads->BlockPopup()->actions()[2]->trigger();
+    QCOMPARE(dialogs.Messages(), std::vector<std::string>{"Zeile Löschen ?"});
+    QCOMPARE(dialogs.requests[0].caption, std::string("Info"));
+    QCOMPARE(BeamLoads.ActiveCount(), 2);
+    beamLoads->BlockPopup()->actions()[2]->trigger();
+    QCOMPARE(BeamLoads.ActiveCount(), 0);
+  }
+
+  system->PageControl1->setCurrentIndex(1);
+  TUserGrid *beams = system->PageGrid("StabTab");
+  QTRY_VERIFY(!beams->CellRect(4, 3).isEmpty()); // the form laid out
+  DragCells(beams, 1, 2, 4, 3);
+  QTimer::singleShot(0, [] {
+    auto *dialog = qobject_cast<TCellDialog1 *>(QApplication::activeModalWidget());
+    QApplication::setActiveWindow(dialog); // the modal dialog takes the keyboard
+    QTest::keyClicks(dialog->MyEdit1, "1.2345678");
+    QTest::keyClick(dialog->MyEdit1, Qt::Key_Return);
+  });
+  beams->BlockPopup()->actions()[0]->trigger();
+  QCOMPARE(Beams.At(0).thickness, 0.2 + 1.2345678);
+  QCOMPARE(Beams.At(1).node2, 4);
+
+  DialogRecorder dialogs;
+  dialogs.AnswerValue(MsgResult::Ok, "-4.5");
+  const int beeps = MessageBeepCount(BeepKind::Simple);
+  beams->BlockPopup()->actions()[0]->trigger();
+  QCOMPARE(MessageBeepCount(BeepKind::Simple) - beeps, 5); // all but 4 - 4.5
+  QCOMPARE(std::make_tuple(Beams.At(0).node1, Beams.At(0).node2, Beams.At(0).material),
+           std::make_tuple(2, 3, 2));
+  QCOMPARE(std::make_tuple(Beams.At(1).node1, Beams.At(1).node2, Beams.At(1).material),
+           std::make_tuple(3, 0, 3));
+  QCOMPARE(Beams.At(1).thickness, 0.3 + 1.2345678 - 4.5);
 }
 
 QTEST_MAIN(InputKeyboardTest)
