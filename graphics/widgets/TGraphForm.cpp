@@ -73,8 +73,10 @@ std::int64_t Now() {
 
 // Where a new window of size opens in area: in the middle, or one title bar
 // further down and right than a window already there, and so on, so that
-// windows opened one after another do not hide each other; a place that
-// would leave the area starts again at its top left corner.
+// windows opened one after another do not hide each other.  When that would
+// leave the area, the steps start again at its top left corner and then go
+// on past its edges rather than back onto a window already there.  Each
+// step goes further from the last, so a free place is always found.
 QPoint OpeningPlace(const QMdiArea *area, const QMdiSubWindow *child, QSize size) {
   const QSize room = area->viewport()->size();
   const int step = child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child);
@@ -86,10 +88,15 @@ QPoint OpeningPlace(const QMdiArea *area, const QMdiSubWindow *child, QSize size
   };
   QPoint place(std::max(0, (room.width() - size.width()) / 2),
                std::max(0, (room.height() - size.height()) / 2));
-  for (int i = 0; i < others.size() && taken(place); ++i) {
-    place += QPoint(step, step);
-    if (place.x() + size.width() > room.width() || place.y() + size.height() > room.height())
+  bool restarted = false;
+  while (taken(place)) {
+    place += QPoint(std::max(step, 1), std::max(step, 1));
+    const bool leaves =
+        place.x() + size.width() > room.width() || place.y() + size.height() > room.height();
+    if (leaves && !restarted) {
       place = QPoint(0, 0);
+      restarted = true;
+    }
   }
   return place;
 }

@@ -31,6 +31,8 @@
 #include <QToolButton>
 #include <QtTest>
 #include <optional>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -508,13 +510,21 @@ void GraphFormTest::pictureAndPrintoutShowWhatTheWindowShows() {
     QVERIFY(to[0] >= r.left && to[0] < r.right);
 }
 
-// New windows do not hide each other; "Überlappend" gives every window its
-// designed size, with room for its drawing.
+// New windows do not hide each other, also more of them than the frame of
+// the first start has room for side by side; "Überlappend" gives every
+// window its designed size, with room for its drawing.
 void GraphFormTest::windowsOpenOffsetAndCascadeWithTheirDrawings() {
   TMainForm &form = Form();
-  form.resize(1200, 900);
   form.show();
   OpenExample();
+  std::set<std::pair<int, int>> places;
+  for (int i = 0; i < 6; ++i) {
+    const QPoint place = form.NewGraphWindow()->parentWidget()->pos();
+    QVERIFY2(places.insert({place.x(), place.y()}).second, "a window opened on another");
+  }
+  for (QMdiSubWindow *child : form.findChild<QMdiArea *>()->subWindowList())
+    child->close();
+  form.resize(1200, 900);
   std::vector<TGraphForm *> windows;
   std::vector<int> designed;
   for (int i = 0; i < 3; ++i) {
