@@ -59,7 +59,10 @@ int ReplayThreads() {
 void ReplayInBands(const PaintContainer &list, const TViewTransform &transform, QImage &image,
                    int threads, ReplayCosts *costs) {
   const auto [first, last] = DrawingRows(list, transform, image);
-  const int count = std::clamp(threads, 1, std::max(1, (last - first) / kMinBandRows));
+  // Below one device pixel per pixel, Qt's painter clipped to a band leaves
+  // out parts of the band: such a picture is replayed in one band.
+  const int most = image.devicePixelRatio() < 1.0 ? 1 : std::max(1, (last - first) / kMinBandRows);
+  const int count = std::clamp(threads, 1, most);
   std::vector<int> edges = costs ? costs->Edges(image.height(), count) : std::vector<int>();
   if (edges.empty()) {
     // The drawing's rows cut evenly, the first and the last band reaching

@@ -34,7 +34,8 @@ private:
 
 // Fills image white and replays list into it through transform, which maps
 // into the image's device-independent pixels, in one horizontal band per
-// thread (at most one per kMinBandRows rows of the drawing, at least one).
+// thread (at most one per kMinBandRows rows of the drawing, at least one;
+// one alone at a device pixel ratio below 1).
 // The bands are cut by costs where given, which then learn this replay's
 // times, and otherwise cut the rows the drawing covers evenly.  Each band is
 // replayed on a thread of its own with its own painter, clipped to the
