@@ -138,7 +138,7 @@ PanFigures Pan(GraphWindow &window, QImage &screen, int threads, ReplayCosts &co
       const auto begin = std::chrono::steady_clock::now();
       window.MouseMove({start.x + direction * step * kPanStep, start.y}, kImageWidth, kImageHeight);
       QPainter painter(&screen);
-      DrawMoved(painter, picture, {direction * step * kPanStep, 0}, all);
+      DrawPlaced(painter, picture, {direction * step * kPanStep * 1.0, 0.0}, all);
       painter.end();
       steps.push_back(Milliseconds(begin));
     }
@@ -147,7 +147,7 @@ PanFigures Pan(GraphWindow &window, QImage &screen, int threads, ReplayCosts &co
     ReplayInBands(window.Display, window.ViewTransform(kImageWidth, kImageHeight), picture, threads,
                   &costs);
     QPainter painter(&screen);
-    DrawMoved(painter, picture, {}, all);
+    DrawPlaced(painter, picture, {}, all);
     painter.end();
     releases.push_back(Milliseconds(begin));
   }

@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include "platform/MessageLog.h"
+#include "platform/WaitCursor.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -74,6 +75,7 @@ MsgResult ShowQtBox(const DialogRequest &request, QWidget *parent) {
                   parent ? parent : QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QtButton(request.defaultButton));
+  const NormalCursor normal;
   switch (box.exec()) {
   case QMessageBox::Ok:
     return MsgResult::Ok;

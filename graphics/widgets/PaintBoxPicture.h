@@ -1,11 +1,13 @@
 #pragma once
 // The graph window's picture: the display list replayed into an image on
-// several threads at once, and the image shown moved while a pan goes on.
+// several threads at once, and the image shown moved or scaled while a pan
+// or a resize goes on.
 // Printing and the picture export replay on one thread onto their own
 // devices (graphics/widgets/PictureExport.h); the screen's image is
 // rasterised here, which is where the time of a large drawing goes.
 #include "graphics/core/GraphWindow.h"
 #include "graphics/core/PaintContainer.h"
+#include "graphics/core/PicturePlacement.h"
 
 #include <QImage>
 #include <vector>
@@ -46,6 +48,8 @@ void ReplayInBands(const PaintContainer &list, const TViewTransform &transform, 
                    int threads, ReplayCosts *costs = nullptr);
 constexpr int kMinBandRows = 16;
 
-// Draws picture moved by offset (device-independent pixels) into area of the
-// painter; what it leaves uncovered of area becomes white.
-void DrawMoved(QPainter &painter, const QImage &picture, PixelPoint offset, const QRect &area);
+// Draws picture placed by placement (device-independent pixels) into area
+// of the painter; what it leaves uncovered of area becomes white.  An
+// unscaled picture is moved pixel for pixel, a scaled one without smoothing.
+void DrawPlaced(QPainter &painter, const QImage &picture, const PicturePlacement &placement,
+                const QRect &area);
