@@ -119,6 +119,7 @@ DragFigures ScriptedDrag(TGraphForm &form, int steps, double perSecond, int step
 ResizeFigures ScriptedResize(QMdiSubWindow &frame, TGraphForm &form, int steps, double perSecond,
                              int step) {
   QWidget *box = form.PaintBox1;
+  Settle(PaintWatch(box), Clock::now(), 300, 5000);
   const QSize start = frame.size();
   const double period = 1000.0 / perSecond;
   std::vector<double> times;

@@ -507,15 +507,23 @@ void TGraphForm::ShowCaption(const std::string &caption) {
 }
 
 // During a pan the view's changes, the release's too, leave the picture
-// behind the view: it is shown placed until its replay.
+// behind the view: it is shown placed until its replay.  Otherwise the
+// picture is replayed unless it shows the view as it is (a click without a
+// move; a changed list has made it stale already).
 void TGraphForm::Invalidate() {
   if (Pan.Panning()) {
     Pan.Moved();
     ScheduleReplay();
-  } else {
+  } else if (!PictureShowsView()) {
     PictureStale = true;
   }
   PaintBox1->update();
+}
+
+bool TGraphForm::PictureShowsView() const {
+  const TViewTransform now = CurrentView();
+  return Picture.deviceIndependentSize() == QSizeF(PaintBox1->size()) && now.sx == PictureView.sx && now.sy == PictureView.sy && now.ox == PictureView.ox &&
+         now.oy == PictureView.oy;
 }
 
 void TGraphForm::ShowRubberBand() {

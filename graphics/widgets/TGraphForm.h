@@ -101,6 +101,8 @@ private:
   void ZoomFinished();
   // The view the paint box shows now.
   TViewTransform CurrentView() const;
+  // True when Picture is of the paint box's size and view.
+  bool PictureShowsView() const;
   // The list replayed into Picture on all cores, on this thread.
   void ReplayPicture();
   // Begins the replay that PanPicture says is due, on a thread of its own,
