@@ -124,7 +124,8 @@ ResizeFigures ScriptedResize(QMdiSubWindow &frame, TGraphForm &form, int steps, 
   const double period = 1000.0 / perSecond;
   std::vector<double> times;
   for (int k = 1; k <= steps; ++k) {
-    const Clock::time_point due = Clock::now() + std::chrono::microseconds(std::lround(period * 1000));
+    const Clock::time_point due =
+        Clock::now() + std::chrono::microseconds(std::lround(period * 1000));
     PaintWatch watch(box);
     const int out = std::min(k, steps - k);
     const Clock::time_point begin = Clock::now();

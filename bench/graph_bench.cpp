@@ -12,10 +12,10 @@
 #include "analysis/Drivers.h"
 #include "analysis/Solutions.h"
 #include "analysis/SolveStep.h"
+#include "app/Application.h"
 #include "bench/BenchMeasure.h"
 #include "bench/FrameGenerator.h"
 #include "bench/ScriptedGestures.h"
-#include "app/Application.h"
 #include "graphics/core/GraphWindow.h"
 #include "graphics/widgets/BatchedPainterCanvas.h"
 #include "graphics/widgets/PaintBoxPicture.h"
@@ -47,9 +47,9 @@ constexpr int kPanSteps = 20, kPanStep = 10;
 constexpr int kFrameWidth = 1940, kFrameHeight = 1200;
 constexpr int kDragSteps = 200, kDragStep = 5, kResizeSteps = 60, kResizeStep = 10;
 constexpr double kStepsPerSecond = 60.0;
-const std::initializer_list<int> kLabelLayers = {kLayerNodeNumbers,   kLayerHingeNumbers,
-                                                 kLayerBeamNumbers,   kLayerMaterialNumbers,
-                                                 kLayerExtrema,       kLayerValues};
+const std::initializer_list<int> kLabelLayers = {kLayerNodeNumbers, kLayerHingeNumbers,
+                                                 kLayerBeamNumbers, kLayerMaterialNumbers,
+                                                 kLayerExtrema,     kLayerValues};
 
 double Milliseconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
@@ -204,9 +204,9 @@ void Felt(TMainForm &frame) {
     std::printf("drag of %d steps at %.0f a second, paint box %d x %d, labels %s: the picture "
                 "stood still %.0f ms at most, %.1f %% of the drag frozen, %d pictures shown; the "
                 "last %.0f ms after the release\n",
-                kDragSteps, kStepsPerSecond, graph->PaintBox1->width(),
-                graph->PaintBox1->height(), labels ? "on" : "off", drag.longestStill,
-                100.0 * drag.frozenShare, drag.pictures, drag.settled);
+                kDragSteps, kStepsPerSecond, graph->PaintBox1->width(), graph->PaintBox1->height(),
+                labels ? "on" : "off", drag.longestStill, 100.0 * drag.frozenShare, drag.pictures,
+                drag.settled);
   }
   child->showNormal();
   child->resize(kFrameWidth * 2 / 3, kFrameHeight * 2 / 3);

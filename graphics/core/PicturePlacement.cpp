@@ -10,8 +10,8 @@ bool Usable(double scale) {
 
 // The scale and shift in one direction: pixel p of the picture lies at
 // p * scale + shift in the box.
-void Place(double replayedOffset, double replayedScale, double offset, double scale,
-           double &shift, double &factor) {
+void Place(double replayedOffset, double replayedScale, double offset, double scale, double &shift,
+           double &factor) {
   factor = scale == replayedScale ? 1.0 : scale / replayedScale;
   shift = (offset - replayedOffset) * scale;
   if (factor == 1.0)

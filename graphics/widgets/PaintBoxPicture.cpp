@@ -131,7 +131,7 @@ void DrawPlaced(QPainter &painter, const QImage &picture, const PicturePlacement
     return;
   }
   const qreal ratio = picture.devicePixelRatio();
-  painter.drawImage(shown, picture,
-                    QRectF(QPointF(shown.topLeft() - covered.topLeft()) * ratio,
-                           QSizeF(shown.size()) * ratio));
+  painter.drawImage(
+      shown, picture,
+      QRectF(QPointF(shown.topLeft() - covered.topLeft()) * ratio, QSizeF(shown.size()) * ratio));
 }

@@ -13,15 +13,15 @@ void ReplayJob::Start(const PaintContainer &list, const TViewTransform &view, QS
   Running = Wanted = true;
   Done = std::move(ended);
   const unsigned serial = ++Serial;
-  Thread = std::thread([this, &list, view, size, ratio, costs = std::move(costs), context,
-                        serial]() mutable {
-    ReplayedPicture picture{QImage(size * ratio, QImage::Format_RGB32), view, std::move(costs)};
-    picture.image.setDevicePixelRatio(ratio);
-    ReplayInBands(list, view, picture.image, ReplayThreads(), &picture.costs);
-    QMetaObject::invokeMethod(
-        context, [this, serial, picture = std::move(picture)] { Finished(serial, picture); },
-        Qt::QueuedConnection);
-  });
+  Thread = std::thread(
+      [this, &list, view, size, ratio, costs = std::move(costs), context, serial]() mutable {
+        ReplayedPicture picture{QImage(size * ratio, QImage::Format_RGB32), view, std::move(costs)};
+        picture.image.setDevicePixelRatio(ratio);
+        ReplayInBands(list, view, picture.image, ReplayThreads(), &picture.costs);
+        QMetaObject::invokeMethod(
+            context, [this, serial, picture = std::move(picture)] { Finished(serial, picture); },
+            Qt::QueuedConnection);
+      });
 }
 
 // A job that Wait has already seen end, or an earlier one, is past.

@@ -522,8 +522,8 @@ void TGraphForm::Invalidate() {
 
 bool TGraphForm::PictureShowsView() const {
   const TViewTransform now = CurrentView();
-  return Picture.deviceIndependentSize() == QSizeF(PaintBox1->size()) && now.sx == PictureView.sx && now.sy == PictureView.sy && now.ox == PictureView.ox &&
-         now.oy == PictureView.oy;
+  return Picture.deviceIndependentSize() == QSizeF(PaintBox1->size()) && now.sx == PictureView.sx &&
+         now.sy == PictureView.sy && now.ox == PictureView.ox && now.oy == PictureView.oy;
 }
 
 void TGraphForm::ShowRubberBand() {
@@ -538,10 +538,11 @@ void TGraphForm::ShowPan(PixelPoint, PixelPoint) {
 }
 
 // A replay that is due begins now unless one is running, whose end asks
-// again; one that is not due yet waits for the timer.
+// again, or the next paint replays anyway; one that is not due yet waits
+// for the timer.
 void TGraphForm::ScheduleReplay() {
   const std::int64_t wait = Pan.UntilReplay(Now());
-  if (wait < 0 || Job.Busy() || PaintBox1->size().isEmpty())
+  if (wait < 0 || Job.Busy() || PictureStale || PaintBox1->size().isEmpty())
     return;
   if (wait > 0) {
     PanTimer->start(static_cast<int>(std::min<std::int64_t>(wait, kUnbounded)));

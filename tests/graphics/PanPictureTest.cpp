@@ -101,7 +101,8 @@ TEST(PicturePlacement, MovesByWholePixelsAndScalesWithTheView) {
   placement = PlacePicture(replayed, resized);
   EXPECT_FALSE(placement.Unscaled());
   for (const Point2D p : {Point2D{0.0, 0.0}, Point2D{10.0, 5.0}, Point2D{3.0, 4.5}}) {
-    EXPECT_NEAR(replayed.Column(p.x) * placement.scaleX + placement.left, resized.Column(p.x), 1e-9);
+    EXPECT_NEAR(replayed.Column(p.x) * placement.scaleX + placement.left, resized.Column(p.x),
+                1e-9);
     EXPECT_NEAR(replayed.Row(p.y) * placement.scaleY + placement.top, resized.Row(p.y), 1e-9);
   }
 
