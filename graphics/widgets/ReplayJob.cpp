@@ -2,7 +2,23 @@
 
 #include <QMetaObject>
 #include <QObject>
+
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+// The replay on all cores but one: the window goes on drawing the mouse's
+// steps meanwhile.
+ReplayedPicture Replay(const PaintContainer &list, const TViewTransform &view, QSize size,
+                       qreal ratio, ReplayCosts costs) {
+  ReplayedPicture picture{QImage(size * ratio, QImage::Format_RGB32), view, std::move(costs)};
+  picture.image.setDevicePixelRatio(ratio);
+  ReplayInBands(list, view, picture.image, std::max(1, ReplayThreads() - 1), &picture.costs);
+  return picture;
+}
+
+} // namespace
 
 void ReplayJob::Start(const PaintContainer &list, const TViewTransform &view, QSize size,
                       qreal ratio, ReplayCosts costs, QObject *context, Ended ended) {
@@ -15,11 +31,11 @@ void ReplayJob::Start(const PaintContainer &list, const TViewTransform &view, QS
   const unsigned serial = ++Serial;
   Thread = std::thread(
       [this, &list, view, size, ratio, costs = std::move(costs), context, serial]() mutable {
-        ReplayedPicture picture{QImage(size * ratio, QImage::Format_RGB32), view, std::move(costs)};
-        picture.image.setDevicePixelRatio(ratio);
-        ReplayInBands(list, view, picture.image, ReplayThreads(), &picture.costs);
         QMetaObject::invokeMethod(
-            context, [this, serial, picture = std::move(picture)] { Finished(serial, picture); },
+            context,
+            [this, serial, picture = Replay(list, view, size, ratio, std::move(costs))] {
+              Finished(serial, picture);
+            },
             Qt::QueuedConnection);
       });
 }
