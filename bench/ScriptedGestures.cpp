@@ -112,7 +112,7 @@ DragFigures ScriptedDrag(TGraphForm &form, int steps, double perSecond, int step
   figures.longestStill = std::max(figures.longestStill, last);
   frozen += std::max(0.0, last - period);
   figures.frozenShare = frozen / Milliseconds(start, release);
-  figures.settled = Milliseconds(release, Settle(watch, release, 1500, 20000));
+  figures.settled = Milliseconds(release, Settle(watch, release, 4000, 30000));
   return figures;
 }
 
@@ -136,7 +136,7 @@ ResizeFigures ScriptedResize(QMdiSubWindow &frame, TGraphForm &form, int steps, 
     times.push_back(Milliseconds(begin, watch.Ends.empty() ? limit : watch.Ends.front()));
     RunUntil(due);
   }
-  Settle(PaintWatch(box), Clock::now(), 1500, 20000);
+  Settle(PaintWatch(box), Clock::now(), 4000, 30000);
   std::sort(times.begin(), times.end());
   return {times[times.size() / 2], times.back()};
 }

@@ -13,7 +13,8 @@ struct DragFigures {
   double longestStill = 0.0; // ms, the longest time without a new picture
   double frozenShare = 0.0;  // share of the drag spent frozen
   int pictures = 0;          // pictures shown during the drag
-  double settled = 0.0;      // ms from the release to the last picture
+  double settled = 0.0;      // ms from the release to the last picture (the
+                             // one after which none came for 4 s)
 };
 
 // A drag with the left button from the paint box's centre, steps steps at
