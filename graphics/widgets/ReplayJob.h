@@ -36,8 +36,9 @@ public:
 
   // Replays list through view into a white image of size (device-independent
   // pixels) at ratio, cutting the bands by costs, and then calls ended
-  // through context's event loop (not at all when context is gone first).
-  // Nothing happens while a job is busy.
+  // through context's event loop (not at all when context is gone first;
+  // context must go no later than the job, as the owner of a member job
+  // does).  Nothing happens while a job is busy.
   void Start(const PaintContainer &list, const TViewTransform &view, QSize size, qreal ratio,
              ReplayCosts costs, QObject *context, Ended ended);
   // From the start until ended was called (or Wait has returned).
