@@ -4,19 +4,27 @@
 // pan of 20 steps of 10 pixels as the window does it (per mouse move the view
 // follows and the last picture is drawn moved; at the release the list is
 // replayed in bands), without and with the number and value layers.  Figures
-// are medians of 10 runs.
+// are medians of 10 runs.  Then the pan and the resize as a user feels them
+// in a maximised graph window of the frame window (bench/ScriptedGestures.h):
+// a drag of 200 steps at 60 a second and a resize of 60 steps, labels off
+// and on.
 // Usage: graph_bench [storeys [bays]]   (default 100 x 100)
 #include "analysis/Drivers.h"
 #include "analysis/Solutions.h"
 #include "analysis/SolveStep.h"
+#include "app/Application.h"
 #include "bench/BenchMeasure.h"
 #include "bench/FrameGenerator.h"
+#include "bench/ScriptedGestures.h"
 #include "graphics/core/GraphWindow.h"
 #include "graphics/widgets/BatchedPainterCanvas.h"
 #include "graphics/widgets/PaintBoxPicture.h"
 #include "graphics/widgets/QPainterCanvas.h"
+#include "graphics/widgets/TGraphForm.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMdiArea>
 #include <QPainter>
 
 #include <algorithm>
@@ -24,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -33,6 +42,14 @@ constexpr int kRuns = 10;
 constexpr int kImageWidth = 1920, kImageHeight = 1080;
 constexpr int kMomentTab = 4;
 constexpr int kPanSteps = 20, kPanStep = 10;
+// The frame window around the maximised graph window, its paint box about
+// full HD; the drag and the resize as a user makes them.
+constexpr int kFrameWidth = 1940, kFrameHeight = 1200;
+constexpr int kDragSteps = 200, kDragStep = 5, kResizeSteps = 60, kResizeStep = 10;
+constexpr double kStepsPerSecond = 60.0;
+const std::initializer_list<int> kLabelLayers = {kLayerNodeNumbers, kLayerHingeNumbers,
+                                                 kLayerBeamNumbers, kLayerMaterialNumbers,
+                                                 kLayerExtrema,     kLayerValues};
 
 double Milliseconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
@@ -121,7 +138,7 @@ PanFigures Pan(GraphWindow &window, QImage &screen, int threads, ReplayCosts &co
       const auto begin = std::chrono::steady_clock::now();
       window.MouseMove({start.x + direction * step * kPanStep, start.y}, kImageWidth, kImageHeight);
       QPainter painter(&screen);
-      DrawMoved(painter, picture, {direction * step * kPanStep, 0}, all);
+      DrawPlaced(painter, picture, {direction * step * kPanStep * 1.0, 0.0}, all);
       painter.end();
       steps.push_back(Milliseconds(begin));
     }
@@ -130,7 +147,7 @@ PanFigures Pan(GraphWindow &window, QImage &screen, int threads, ReplayCosts &co
     ReplayInBands(window.Display, window.ViewTransform(kImageWidth, kImageHeight), picture, threads,
                   &costs);
     QPainter painter(&screen);
-    DrawMoved(painter, picture, {}, all);
+    DrawPlaced(painter, picture, {}, all);
     painter.end();
     releases.push_back(Milliseconds(begin));
   }
@@ -167,9 +184,51 @@ void Measure(GraphWindow &window, const char *label) {
               kPanSteps, kPanStep, pan.step, pan.slowest, pan.release);
 }
 
+// The graph window's labels (layers 1, 5, 8, 9, 11, 13) on or off, rebuilt.
+void ShowLabels(TGraphForm &graph, bool on) {
+  for (int layer : kLabelLayers)
+    graph.State().SetLayer(layer, on);
+  graph.Rebuild();
+}
+
+// The drag and the resize on "Biegemoment" in a window of the frame window.
+void Felt(TMainForm &frame) {
+  frame.resize(kFrameWidth, kFrameHeight);
+  frame.show();
+  TGraphForm *graph = frame.NewGraphWindow(kMomentTab);
+  auto *child = qobject_cast<QMdiSubWindow *>(graph->parentWidget());
+  child->showMaximized();
+  for (bool labels : {false, true}) {
+    ShowLabels(*graph, labels);
+    const DragFigures drag = ScriptedDrag(*graph, kDragSteps, kStepsPerSecond, kDragStep);
+    std::printf("drag of %d steps at %.0f a second, paint box %d x %d, labels %s: the picture "
+                "stood still %.0f ms at most, %.1f %% of the drag frozen, %d pictures shown; the "
+                "last %.0f ms after the release\n",
+                kDragSteps, kStepsPerSecond, graph->PaintBox1->width(), graph->PaintBox1->height(),
+                labels ? "on" : "off", drag.longestStill, 100.0 * drag.frozenShare, drag.pictures,
+                drag.settled);
+  }
+  child->showNormal();
+  child->resize(kFrameWidth * 2 / 3, kFrameHeight * 2 / 3);
+  for (bool labels : {false, true}) {
+    ShowLabels(*graph, labels);
+    const ResizeFigures resize =
+        ScriptedResize(*child, *graph, kResizeSteps, kStepsPerSecond, kResizeStep);
+    std::printf("resize of %d steps of %d pixels at %.0f a second, labels %s: a step shows in "
+                "%.1f ms (median), %.1f ms at most\n",
+                kResizeSteps, kResizeStep, kStepsPerSecond, labels ? "on" : "off", resize.median,
+                resize.slowest);
+  }
+  child->close();
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+  int programOnly = 1; // the frame window would run any argument as a batch file
+  QApplication application(programOnly, argv);
+  PrepareApplication(application);
+  AutoCreatedForms forms;
   const FrameSpec spec = FrameSpecFromArguments(argc, argv);
   const FrameSize size = GenerateFrame(spec);
   std::printf("frame %d x %d: %d nodes, %d beams; load average %s\n", spec.storeys, spec.bays,
@@ -178,19 +237,24 @@ int main(int argc, char **argv) {
     std::printf("the first-order analysis failed\n");
     return 1;
   }
-  GraphWindow window;
-  window.Open();
-  window.SelectTab(kMomentTab);
-  window.TabChange();
-  window.SetLayer(kLayerExtrema, false);
-  window.SetLayer(kLayerValues, false);
-  Measure(window, "\"Biegemoment\", structure and moment diagram");
-  window.SetLayer(kLayerDeformed, true);
-  Measure(window, "with the deformed shape");
-  for (int layer : {kLayerNodeNumbers, kLayerHingeNumbers, kLayerBeamNumbers, kLayerMaterialNumbers,
-                    kLayerExtrema, kLayerValues})
-    window.SetLayer(layer, true);
-  Measure(window, "with numbers, extrema and values (layers 1, 5, 8, 9, 11, 13)");
+  {
+    GraphWindow window;
+    window.Open();
+    window.SelectTab(kMomentTab);
+    window.TabChange();
+    window.SetLayer(kLayerExtrema, false);
+    window.SetLayer(kLayerValues, false);
+    Measure(window, "\"Biegemoment\", structure and moment diagram");
+    window.SetLayer(kLayerDeformed, true);
+    Measure(window, "with the deformed shape");
+    for (int layer : kLabelLayers)
+      window.SetLayer(layer, true);
+    Measure(window, "with numbers, extrema and values (layers 1, 5, 8, 9, 11, 13)");
+  }
+  Felt(forms.mainForm);
   std::printf("load average after: %s\n", LoadAverage().c_str());
+  // The generated frame counts as saved: nothing asks when the frame closes.
+  forms.mainForm.SetSystemChanged(0);
+  forms.mainForm.SetLoadChanged(0);
   return 0;
 }

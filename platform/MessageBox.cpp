@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include "platform/MessageLog.h"
+#include "platform/WaitCursor.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -95,6 +96,7 @@ MsgResult ShowQtBox(const DialogRequest &request) {
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QtButton(request.defaultButton));
+  const NormalCursor normal;
   switch (box.exec()) {
   case QMessageBox::Ok:
     return MsgResult::Ok;

@@ -123,6 +123,8 @@ float GraphWindow::ReferenceLength() {
 // picture of its own and fits the view itself.
 void GraphWindow::Rebuild() {
   UpdateTabs();
+  if (View)
+    View->ListChanging();
   Display.Reset();
   if (Layer(kLayerDeterminant)) {
     DrawDeterminantPlot(*this, Display);

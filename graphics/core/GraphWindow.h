@@ -89,6 +89,9 @@ public:
   // shown moves with it, and the list is replayed when PanPicture
   // (graphics/core/PanPicture.h) says so; the release invalidates.
   virtual void ShowPan(PixelPoint from, PixelPoint to) = 0;
+  // The display list is about to be rebuilt: whatever reads it on another
+  // thread must have stopped.
+  virtual void ListChanging() {}
 };
 
 class GraphWindow {

@@ -2,33 +2,42 @@
 
 #include <algorithm>
 
-void PanPicture::Begin(PixelPoint at, std::int64_t now) {
+void PanPicture::Begin() {
   if (Active)
     return;
   Active = true;
-  ReplayedAt = Mouse = at;
-  ReplayEnded = now;
+  Released = false;
 }
 
-void PanPicture::Move(PixelPoint at) {
-  if (Active)
-    Mouse = at;
+void PanPicture::End() {
+  Active = false;
+  Released = Begun != Moves;
 }
 
-void PanPicture::Replayed(std::int64_t now) {
-  ReplayedAt = Mouse;
-  ReplayEnded = now;
+bool PanPicture::Resized() {
+  if (Took <= AtOnce)
+    return true;
+  Moved();
+  return false;
 }
 
-PixelPoint PanPicture::Offset() const {
-  if (!Active)
-    return {};
-  return {Mouse.x - ReplayedAt.x, Mouse.y - ReplayedAt.y};
+void PanPicture::ReplayBegun(std::int64_t now) {
+  Begun = Moves;
+  BeganAt = now;
+  Released = false;
+}
+
+void PanPicture::ReplayEnded(std::int64_t now) {
+  Shown = Begun;
+  EndedAt = now;
+  Took = now - BeganAt;
 }
 
 std::int64_t PanPicture::UntilReplay(std::int64_t now) const {
-  const PixelPoint offset = Offset();
-  if (offset.x == 0 && offset.y == 0)
+  if (!Behind())
     return -1;
-  return std::max<std::int64_t>(ReplayEnded + ReplayInterval - now, 0);
+  if (Released)
+    return 0;
+  const std::int64_t due = EndedAt + std::max(ReplayInterval, 2 * Took);
+  return std::max<std::int64_t>(due - now, 0);
 }

@@ -59,7 +59,10 @@ int ReplayThreads() {
 void ReplayInBands(const PaintContainer &list, const TViewTransform &transform, QImage &image,
                    int threads, ReplayCosts *costs) {
   const auto [first, last] = DrawingRows(list, transform, image);
-  const int count = std::clamp(threads, 1, std::max(1, (last - first) / kMinBandRows));
+  // Below one device pixel per pixel, Qt's painter clipped to a band leaves
+  // out parts of the band: such a picture is replayed in one band.
+  const int most = image.devicePixelRatio() < 1.0 ? 1 : std::max(1, (last - first) / kMinBandRows);
+  const int count = std::clamp(threads, 1, most);
   std::vector<int> edges = costs ? costs->Edges(image.height(), count) : std::vector<int>();
   if (edges.empty()) {
     // The drawing's rows cut evenly, the first and the last band reaching
@@ -109,14 +112,26 @@ void ReplayCosts::Took(const std::vector<int> &edges, const std::vector<double> 
       rows[row] = seconds[band] / (edges[band + 1] - edges[band]);
 }
 
-void DrawMoved(QPainter &painter, const QImage &picture, PixelPoint offset, const QRect &area) {
-  const qreal ratio = picture.devicePixelRatio();
-  const QPoint shift(offset.x, offset.y);
-  const QRect shown = QRect(shift, picture.deviceIndependentSize().toSize()) & area;
-  for (const QRect &strip : QRegion(area).subtracted(shown))
+void DrawPlaced(QPainter &painter, const QImage &picture, const PicturePlacement &placement,
+                const QRect &area) {
+  const QSizeF size = picture.deviceIndependentSize();
+  const QRectF target(placement.left, placement.top, size.width() * placement.scaleX,
+                      size.height() * placement.scaleY);
+  const QRect covered = placement.Unscaled() ? target.toRect() : target.toAlignedRect();
+  for (const QRect &strip : QRegion(area).subtracted(covered))
     painter.fillRect(strip, Qt::white);
-  if (!shown.isEmpty())
-    painter.drawImage(
-        shown, picture,
-        QRectF(QPointF(shown.topLeft() - shift) * ratio, QSizeF(shown.size()) * ratio));
+  const QRect shown = covered & area;
+  if (shown.isEmpty())
+    return;
+  if (!placement.Unscaled()) {
+    painter.save();
+    painter.setClipRect(shown);
+    painter.drawImage(target, picture);
+    painter.restore();
+    return;
+  }
+  const qreal ratio = picture.devicePixelRatio();
+  painter.drawImage(
+      shown, picture,
+      QRectF(QPointF(shown.topLeft() - covered.topLeft()) * ratio, QSizeF(shown.size()) * ratio));
 }

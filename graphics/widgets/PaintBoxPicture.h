@@ -1,11 +1,13 @@
 #pragma once
 // The graph window's picture: the display list replayed into an image on
-// several threads at once, and the image shown moved while a pan goes on.
+// several threads at once, and the image shown moved or scaled while a pan
+// or a resize goes on.
 // Printing and the picture export replay on one thread onto their own
 // devices (graphics/widgets/PictureExport.h); the screen's image is
 // rasterised here, which is where the time of a large drawing goes.
 #include "graphics/core/GraphWindow.h"
 #include "graphics/core/PaintContainer.h"
+#include "graphics/core/PicturePlacement.h"
 
 #include <QImage>
 #include <vector>
@@ -34,7 +36,8 @@ private:
 
 // Fills image white and replays list into it through transform, which maps
 // into the image's device-independent pixels, in one horizontal band per
-// thread (at most one per kMinBandRows rows of the drawing, at least one).
+// thread (at most one per kMinBandRows rows of the drawing, at least one;
+// one alone at a device pixel ratio below 1).
 // The bands are cut by costs where given, which then learn this replay's
 // times, and otherwise cut the rows the drawing covers evenly.  Each band is
 // replayed on a thread of its own with its own painter, clipped to the
@@ -45,6 +48,8 @@ void ReplayInBands(const PaintContainer &list, const TViewTransform &transform, 
                    int threads, ReplayCosts *costs = nullptr);
 constexpr int kMinBandRows = 16;
 
-// Draws picture moved by offset (device-independent pixels) into area of the
-// painter; what it leaves uncovered of area becomes white.
-void DrawMoved(QPainter &painter, const QImage &picture, PixelPoint offset, const QRect &area);
+// Draws picture placed by placement (device-independent pixels) into area
+// of the painter; what it leaves uncovered of area becomes white.  An
+// unscaled picture is moved pixel for pixel, a scaled one without smoothing.
+void DrawPlaced(QPainter &painter, const QImage &picture, const PicturePlacement &placement,
+                const QRect &area);

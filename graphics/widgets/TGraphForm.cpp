@@ -7,6 +7,7 @@
 #include "model/Upcalls.h"
 #include "platform/EventGuard.h"
 #include "platform/UserMessage.h"
+#include "platform/WaitCursor.h"
 #include "platform/WrapLayout.h"
 
 #include <QApplication>
@@ -64,7 +65,7 @@ PixelPoint ToPixel(const QPoint &p) {
   return {p.x(), p.y()};
 }
 
-// Milliseconds of the steady clock, the time of the pan's replays.
+// Milliseconds of the steady clock, the time of the replays.
 std::int64_t Now() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(
              std::chrono::steady_clock::now().time_since_epoch())
@@ -145,6 +146,7 @@ protected:
   void mouseReleaseEvent(QMouseEvent *event) override {
     Guarded([&] { Form.PaintBox1MouseUp(event); });
   }
+  void resizeEvent(QResizeEvent *) override { Form.PaintBox1Resize(); }
   // The press of the second click still counts as a press; only a double
   // click of the left button zooms in.
   void mouseDoubleClickEvent(QMouseEvent *event) override {
@@ -167,7 +169,7 @@ TGraphForm::TGraphForm(QMdiArea *area, int tab) {
   CreateComponents();
   PanTimer = new QTimer(this);
   PanTimer->setSingleShot(true);
-  connect(PanTimer, &QTimer::timeout, this, [this] { ShowPanStep(); });
+  connect(PanTimer, &QTimer::timeout, this, [this] { ScheduleReplay(); });
   QMdiSubWindow *child = area->addSubWindow(this);
   child->setAttribute(Qt::WA_DeleteOnClose);
   child->resize(kWindowWidth, kWindowHeight);
@@ -427,6 +429,7 @@ void TGraphForm::CopyButtonClick() {
 }
 
 bool TGraphForm::CopyPicture(const std::string *fileName) {
+  const WaitCursor wait;
   return ::CopyPicture(Window->Display, ShownBox(), fileName);
 }
 
@@ -451,13 +454,15 @@ void TGraphForm::SetViewBox(const Box2D &box) {
 }
 
 // Replays the list through a transform that fits ViewBox into the box, on
-// white, unless the picture is still good (during a pan it is shown moved);
-// the rubber band of a zoom window is drawn last, inverting what lies below.
+// white, unless the picture is still good: during a pan or a slow
+// picture's resize it is shown where the view now puts it.  The rubber band
+// of a zoom window is drawn last, inverting what lies below.
 void TGraphForm::PaintBox1Paint(QPaintEvent *event) {
-  if (PictureStale || Picture.size() != PaintBox1->size() * PaintBox1->devicePixelRatioF())
+  if (PictureStale || Picture.isNull() ||
+      Picture.devicePixelRatio() != PaintBox1->devicePixelRatioF())
     ReplayPicture();
   QPainter painter(PaintBox1);
-  DrawMoved(painter, Picture, Pan.Offset(), event->rect());
+  DrawPlaced(painter, Picture, PlacePicture(PictureView, CurrentView()), event->rect());
   if (!Window->RubberBand())
     return;
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -467,14 +472,22 @@ void TGraphForm::PaintBox1Paint(QPaintEvent *event) {
   painter.drawRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized());
 }
 
+TViewTransform TGraphForm::CurrentView() const {
+  return Window->ViewTransform(PaintBox1->width(), PaintBox1->height());
+}
+
+// A replay on this thread shows a later view than one still running on its
+// own, whose picture is then dropped.
 void TGraphForm::ReplayPicture() {
+  Job.Drop();
   const qreal ratio = PaintBox1->devicePixelRatioF();
   Picture = QImage(PaintBox1->size() * ratio, QImage::Format_RGB32);
   Picture.setDevicePixelRatio(ratio);
-  ReplayInBands(Window->Display, Window->ViewTransform(PaintBox1->width(), PaintBox1->height()),
-                Picture, ReplayThreads(), &Costs);
+  PictureView = CurrentView();
+  Pan.ReplayBegun(Now());
+  ReplayInBands(Window->Display, PictureView, Picture, ReplayThreads(), &Costs);
   PictureStale = false;
-  Pan.Replayed(Now());
+  Pan.ReplayEnded(Now());
 }
 
 void TGraphForm::PaintBox1MouseDown(QMouseEvent *event) {
@@ -498,6 +511,15 @@ void TGraphForm::PaintBox1MouseUp(QMouseEvent *event) {
 
 void TGraphForm::PaintBox1DblClick() {
   Window->DoubleClick();
+}
+
+// A picture that replays within a frame is replayed at the new size at
+// once; a slower one is shown scaled until its replay is due.
+void TGraphForm::PaintBox1Resize() {
+  if (Pan.Resized())
+    PictureStale = true;
+  else
+    ScheduleReplay();
 }
 
 // A zoom window is used once: no mode button stays down.
@@ -527,40 +549,78 @@ void TGraphForm::ShowCaption(const std::string &caption) {
   setWindowTitle(QString::fromUtf8(caption.c_str()));
 }
 
+// During a pan the view's changes, the release's too, leave the picture
+// behind the view: it is shown placed until its replay.  Otherwise the
+// picture is replayed unless it shows the view as it is (a click without a
+// move; a changed list has made it stale already).
 void TGraphForm::Invalidate() {
-  PictureStale = true;
+  if (Pan.Panning()) {
+    Pan.Moved();
+    ScheduleReplay();
+  } else if (!PictureShowsView()) {
+    PictureStale = true;
+  }
   PaintBox1->update();
+}
+
+bool TGraphForm::PictureShowsView() const {
+  const TViewTransform now = CurrentView();
+  return Picture.deviceIndependentSize() == QSizeF(PaintBox1->size()) && now.sx == PictureView.sx &&
+         now.sy == PictureView.sy && now.ox == PictureView.ox && now.oy == PictureView.oy;
 }
 
 void TGraphForm::ShowRubberBand() {
   PaintBox1->update();
 }
 
-void TGraphForm::ShowPan(PixelPoint from, PixelPoint to) {
-  if (!Pan.Panning())
-    Pan.Begin(from, Now());
-  Pan.Move(to);
-  ShowPanStep();
+void TGraphForm::ShowPan(PixelPoint, PixelPoint) {
+  Pan.Begin();
+  Pan.Moved();
+  PaintBox1->update();
+  ScheduleReplay();
 }
 
-// A replay that is due comes now; one that is not yet waits for the timer,
-// and the picture meanwhile moves.
-void TGraphForm::ShowPanStep() {
+// A replay that is due begins now unless one is running, whose end asks
+// again, or the next paint replays anyway; one that is not due yet waits
+// for the timer.
+void TGraphForm::ScheduleReplay() {
   const std::int64_t wait = Pan.UntilReplay(Now());
-  if (wait == 0) {
-    Invalidate();
+  if (wait < 0 || Job.Busy() || PictureStale || PaintBox1->size().isEmpty())
+    return;
+  if (wait > 0) {
+    PanTimer->start(static_cast<int>(std::min<std::int64_t>(wait, kUnbounded)));
     return;
   }
-  PaintBox1->update();
-  if (wait > 0 && !PanTimer->isActive())
-    PanTimer->start(static_cast<int>(wait));
+  PanTimer->stop();
+  Pan.ReplayBegun(Now());
+  Job.Start(Window->Display, CurrentView(), PaintBox1->size(), PaintBox1->devicePixelRatioF(),
+            Costs, this, [this](const ReplayedPicture *picture) { PictureReplayed(picture); });
 }
 
-// The release has invalidated the picture: it is replayed at the view of
-// the release and shown where it belongs.
+// The replay's picture is shown where the view now puts it; a dropped one
+// leaves the picture as it is.
+void TGraphForm::PictureReplayed(const ReplayedPicture *picture) {
+  if (picture) {
+    Picture = picture->image;
+    PictureView = picture->view;
+    Costs = picture->costs;
+    Pan.ReplayEnded(Now());
+    PaintBox1->update();
+  }
+  ScheduleReplay();
+}
+
+// The release has left the picture behind the view: its replay is due now.
 void TGraphForm::PanEnded() {
   if (Window->MouseMode == kMousePanning)
     return;
   Pan.End();
-  PanTimer->stop();
+  ScheduleReplay();
+}
+
+// A replay still running reads the list: the rebuild waits for it, and its
+// picture is of the old list.
+void TGraphForm::ListChanging() {
+  Job.Wait();
+  PictureStale = true;
 }

@@ -7,6 +7,7 @@
 #include "graphics/core/GraphWindow.h"
 #include "graphics/core/PanPicture.h"
 #include "graphics/widgets/PaintBoxPicture.h"
+#include "graphics/widgets/ReplayJob.h"
 
 #include <QImage>
 #include <QWidget>
@@ -59,7 +60,8 @@ public:
   QTabBar *TabControl2;
   QWidget *Panel1;
   QWidget *PaintBox1;
-  // What the paint box shows while the left button pans.
+  // What the paint box shows while the left button pans or the window is
+  // resized.
   PanPicture Pan;
 
 public slots:
@@ -103,11 +105,18 @@ private:
   void PaintBox1MouseMove(class QMouseEvent *event);
   void PaintBox1MouseUp(class QMouseEvent *event);
   void PaintBox1DblClick();
+  void PaintBox1Resize();
   void ZoomFinished();
-  // The list replayed into Picture on all cores.
+  // The view the paint box shows now.
+  TViewTransform CurrentView() const;
+  // True when Picture is of the paint box's size and view.
+  bool PictureShowsView() const;
+  // The list replayed into Picture on all cores, on this thread.
   void ReplayPicture();
-  // The picture shown during a pan: moved, or replayed when one is due.
-  void ShowPanStep();
+  // Begins the replay that PanPicture says is due, on a thread of its own,
+  // or waits for it (PanTimer).
+  void ScheduleReplay();
+  void PictureReplayed(const ReplayedPicture *picture);
   void PanEnded();
 
   // GraphWindowView.
@@ -117,15 +126,21 @@ private:
   void Invalidate() override;
   void ShowRubberBand() override;
   void ShowPan(PixelPoint from, PixelPoint to) override;
+  void ListChanging() override;
 
   std::unique_ptr<GraphWindow> Window;
-  // The replayed list as last painted; stale after every change of the list
-  // or the view but a pan's moves, so that a moving rubber band or a pan
-  // does not replay the list each time.
+  // The replayed list as last painted and the view it shows; stale after
+  // every change of the list or the view but a pan's moves and a slow
+  // picture's resize, so that a moving rubber band, a pan or a resize does
+  // not replay the list each time.
   QImage Picture;
+  TViewTransform PictureView;
   bool PictureStale = true;
   // Where the last replay spent its time, for the bands of the next.
   ReplayCosts Costs;
-  // Brings the replay that a pan holding still is due.
+  // Brings the replay that a pan or a resize is due.
   QTimer *PanTimer;
+  // The replay during a pan or a resize; declared after Window, so that it
+  // has ended before the list goes.
+  ReplayJob Job;
 };

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -30,6 +31,10 @@ public:
   void Invalidate() override { ++invalidations; }
   void ShowRubberBand() override { ++rubberBands; }
   void ShowPan(PixelPoint, PixelPoint) override { ++pans; }
+  // The records the list still held when each rebuild announced itself.
+  const PaintContainer *list = nullptr;
+  std::vector<int> recordsAtChange;
+  void ListChanging() override { recordsAtChange.push_back(list ? list->RecordCount() : -1); }
 };
 
 void ExpectBox(const Box2D &actual, const Box2D &expected) {
@@ -164,7 +169,13 @@ TEST_F(GraphWindowTest, KeepViewDecidesWhetherARebuildRefits) {
   w.Open();
   ASSERT_TRUE(ZoomWindow(w, {100, 100}, {200, 200}));
   const Box2D zoomed = w.ViewBox;
+  // A rebuild is announced while the list still holds the old drawing.
+  view.list = &w.Display;
+  view.recordsAtChange.clear();
+  const int records = w.Display.RecordCount();
+  ASSERT_GT(records, 0);
   w.ToggleLayer(kLayerBeamNumbers, true);
+  EXPECT_EQ(view.recordsAtChange, std::vector<int>{records});
   ExpectBox(w.ViewBox, zoomed);
   w.ModelChanged(1);
   ExpectBox(w.ViewBox, zoomed);

@@ -1,7 +1,8 @@
 // The paint box's replay in bands on several threads paints the picture the
 // replay on one thread paints, pixel for pixel: on the example and on a
-// generated frame, with the labels on, at several zooms, with the band seams
-// at different rows for different thread counts.
+// generated frame, with the labels on, at several zooms and device pixel
+// ratios (below 1 too), with the band seams at different rows for different
+// thread counts.
 #include "analysis/Drivers.h"
 #include "analysis/Solutions.h"
 #include "analysis/SolveStep.h"
@@ -19,9 +20,16 @@ namespace {
 
 const QSize kPicture(766, 421);
 
-QImage OneThread(const GraphWindow &window) {
-  QImage image(kPicture, QImage::Format_RGB32);
+// An image of the picture's size at a device pixel ratio.
+QImage Blank(qreal ratio) {
+  QImage image(kPicture * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
+  return image;
+}
+
+QImage OneThread(const GraphWindow &window, qreal ratio) {
+  QImage image = Blank(ratio);
   QPainter painter(&image);
   BatchedPainterCanvas canvas(painter);
   window.Display.Paint(canvas, window.ViewTransform(kPicture.width(), kPicture.height()));
@@ -43,6 +51,23 @@ QString Difference(const QImage &banded, const QImage &single) {
                     : QString("%1 pixels differ in rows %2 to %3").arg(count).arg(first).arg(last);
 }
 
+void CompareAtRatio(const GraphWindow &window, qreal ratio) {
+  const QImage single = OneThread(window, ratio);
+  // The second replay with costs cuts its bands where the first spent its
+  // time.
+  ReplayCosts costs;
+  for (int threads : {2, 3, 8, 6, 6}) {
+    if (QTest::currentTestFailed())
+      return;
+    QImage banded = Blank(ratio);
+    ReplayInBands(window.Display, window.ViewTransform(kPicture.width(), kPicture.height()), banded,
+                  threads, threads == 6 ? &costs : nullptr);
+    const QString difference = Difference(banded, single);
+    QVERIFY2(difference.isEmpty(), qPrintable(QString("ratio %1: %2").arg(ratio).arg(difference)));
+  }
+  QCOMPARE(costs.Edges(single.height(), 6).size(), std::size_t(7));
+}
+
 // The views of the test: fitted, zoomed in a little and deep (moved off
 // the centre), zoomed out.
 void CompareAtZooms(GraphWindow &window) {
@@ -62,20 +87,8 @@ void CompareAtZooms(GraphWindow &window) {
   };
   for (const auto &step : steps) {
     step();
-    const QImage single = OneThread(window);
-    // The second replay with costs cuts its bands where the first spent
-    // its time.
-    ReplayCosts costs;
-    for (int threads : {2, 3, 8, 6, 6}) {
-      if (QTest::currentTestFailed())
-        return;
-      QImage banded(kPicture, QImage::Format_RGB32);
-      ReplayInBands(window.Display, window.ViewTransform(kPicture.width(), kPicture.height()),
-                    banded, threads, threads == 6 ? &costs : nullptr);
-      const QString difference = Difference(banded, single);
-      QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    }
-    QCOMPARE(costs.Edges(kPicture.height(), 6).size(), std::size_t(7));
+    for (qreal ratio : {1.0, 0.75, 1.5})
+      CompareAtRatio(window, ratio);
   }
 }
 

@@ -135,8 +135,18 @@ void GraphicsPrintTest::printButtonPrintsItsWindowAloneAndCopyButtonCopies() {
   form.Grafikdrucken1->trigger();
   QCOMPARE(form.PrintCount, 3);
 
+  // The copy shows the wait cursor while it works, and only then.
   QGuiApplication::clipboard()->clear();
+  std::vector<int> cursors;
+  const QMetaObject::Connection watch =
+      connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, [&cursors] {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        cursors.push_back(cursor ? cursor->shape() : -1);
+      });
   w[1]->CopyButton->click();
+  disconnect(watch);
+  QCOMPARE(cursors, std::vector<int>{Qt::WaitCursor});
+  QVERIFY(QGuiApplication::overrideCursor() == nullptr);
   const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
   QVERIFY(mime && mime->data("image/svg+xml").startsWith("<?xml"));
   QVERIFY(!mime->imageData().value<QImage>().isNull());
