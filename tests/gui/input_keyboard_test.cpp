@@ -295,6 +295,17 @@ void InputKeyboardTest::typedTextIsHeldToItsColumnWhateverTheFirstKey() {
   TypeText("1");
   QCOMPARE(Nodes.At(1).supportX, 1);
   QCOMPARE(nodes->Col(), 4);
+
+  // A row command that moves the node loads' references keeps the text
+  // the node load grid refused.
+  TUserGrid *nodeLoads = Form().GetLoadInputForm()->PageGrid("Knotenlastentab");
+  ClickCell(nodeLoads, 3, 2);
+  TypeText("1.2.3");
+  ClickCell(nodes, 1, 2);
+  PressKey(Qt::Key_Insert, Qt::AltModifier);
+  QCOMPARE(NodeLoads.At(0).from, 3);
+  QCOMPARE(std::make_pair(nodeLoads->EText, nodeLoads->EChanged),
+           std::make_pair(std::string("1.2.3"), 1));
 }
 
 // "Löschen" over two loads asks first, and Cancel keeps both.  "Addieren"
