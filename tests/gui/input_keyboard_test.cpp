@@ -297,7 +297,7 @@ void InputKeyboardTest::typedTextIsHeldToItsColumnWhateverTheFirstKey() {
   QCOMPARE(nodes->Col(), 4);
 
   // A row command that moves the node loads' references keeps the text
-  // the node load grid refused.
+  // the node load grid refused, and the analysis waits for it.
   TUserGrid *nodeLoads = Form().GetLoadInputForm()->PageGrid("Knotenlastentab");
   ClickCell(nodeLoads, 3, 2);
   TypeText("1.2.3");
@@ -306,6 +306,9 @@ void InputKeyboardTest::typedTextIsHeldToItsColumnWhateverTheFirstKey() {
   QCOMPARE(NodeLoads.At(0).from, 3);
   QCOMPARE(std::make_pair(nodeLoads->EText, nodeLoads->EChanged),
            std::make_pair(std::string("1.2.3"), 1));
+  PressKey(Qt::Key_F9);
+  QCOMPARE(Solutions.ResultsPresent, 0);
+  QCOMPARE(dialogs.Messages(), std::vector<std::string>{"Zeile Löschen ?"});
 }
 
 // "Löschen" over two loads asks first, and Cancel keeps both.  "Addieren"
