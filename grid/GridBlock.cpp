@@ -76,8 +76,8 @@ void TUserGrid::PasteColumnInGrid(int column) const {
 void TUserGrid::Past(int row, int column, const std::string &text) {
   PasteColumnInGrid(column);
   TUserCell *cell = ColumnCell(column);
-  if (cell == nullptr)
-    return;
+  if (cell == nullptr || Skipped(row, column))
+    return; // a computed column takes nothing, as it takes no typing
   std::string pasted = text;
   if (!cell->PastedText(pasted)) {
     MessageBeep(BeepKind::Simple);

@@ -146,8 +146,9 @@ public:
   // Stores text into a cell (the row comes into use); a column beyond the
   // grid raises "Kopierbeireich außerhalb der Tabelle", a row beyond it
   // grows the grid.  Text that typing could not give the cell is refused
-  // with a beep and the cell keeps its value.  Afterwards the current cell
-  // is the edit cell again.
+  // with a beep and the cell keeps its value; a read-only cell (one typing
+  // passes over) takes nothing and brings no row into use.  Afterwards the
+  // current cell is the edit cell again.
   void Past(int row, int column, const std::string &text);
   // Raises "Kopierbeireich außerhalb der Tabelle" for a column beyond the
   // grid, before a paste stores anything.

@@ -358,6 +358,14 @@ void GridEditingTest::pasteEndsRowsAtCrLfLfAndCrAndRefusesABlockBeyondTheGrid() 
   QApplication::clipboard()->setText(QString::fromStdString(lines));
   Key(grid, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(grid->RowCount(), rows + 4); // the last pasted row is shown
+
+  // A column typing cannot reach takes nothing: a length pasted onto a
+  // free beam row brings no beam into use.
+  GridWindow beams(MakeBeamGrid);
+  QApplication::clipboard()->setText("5");
+  Click(beams.grid, 6, 2);
+  Key(beams.grid, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(Beams.ActiveCount(), 0);
 }
 
 void GridEditingTest::copyGivesTheBlockAsTabSeparatedLines() {
