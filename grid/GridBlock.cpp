@@ -165,10 +165,19 @@ void TUserGrid::DelPoupClick() {
   Fill(Row(), Col());
 }
 
+// Inserting or deleting a row changes the table when a row in use moves
+// or goes; below the last row in use it changes nothing (the tables that
+// name such free rows report their own change).
+bool TUserGrid::MovesRowsInUse(int dataRow) const {
+  return dataRow < container->LastUsedRow();
+}
+
 void TUserGrid::LineInsert(int dataRow) {
   if (container != nullptr && CommitEdit()) {
+    const bool changes = MovesRowsInUse(dataRow);
     container->InsertLine(dataRow);
-    container->Changed();
+    if (changes)
+      container->Changed();
   }
   setFocus(Qt::OtherFocusReason);
 }
@@ -176,8 +185,10 @@ void TUserGrid::LineInsert(int dataRow) {
 void TUserGrid::LineDelete(int dataRow) {
   if (container != nullptr && CommitEdit() &&
       (container->IsRowValid(dataRow) == 0 || ConfirmDelete())) {
+    const bool changes = MovesRowsInUse(dataRow);
     container->DeleteLine(dataRow);
-    container->Changed();
+    if (changes)
+      container->Changed();
   }
   setFocus(Qt::OtherFocusReason);
 }

@@ -225,6 +225,7 @@ private:
   bool AskValue(const char *caption, double &value);
   // "Zeile Löschen ?" answered with OK.
   bool ConfirmDelete();
+  bool MovesRowsInUse(int dataRow) const;
   // The value of the changed edit text, null when its column refuses it.
   const void *EditValue();
   bool EditPending() const;

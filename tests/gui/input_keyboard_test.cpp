@@ -246,6 +246,8 @@ void InputKeyboardTest::escapeLeavesAFreeRowFreeAndTheFilesAsTheyWere() {
   ClickCell(nodeLoads, 1, 2 + 1);
   TypeText("3");
   PressKey(Qt::Key_Escape);
+  PressKey(Qt::Key_Insert, Qt::AltModifier); // below the last load: nothing moves
+  PressKey(Qt::Key_Delete, Qt::AltModifier);
   QCOMPARE(Nodes.IsRowValid(4) + NodeLoads.IsRowValid(1), 0);
   QCOMPARE(Form().SystemChangedFlag + Form().LoadChangedFlag, 0);
   QCOMPARE(Solutions.ResultsPresent, 1);
