@@ -46,6 +46,12 @@ void TUserGrid::ForBlock(const std::function<void(int row, int column)> &step) {
       step(row, column);
 }
 
+bool TUserGrid::BlockInUse() {
+  bool inUse = false;
+  ForBlock([&](int row, int column) { inUse = inUse || isValid(row, column) != 0; });
+  return inUse;
+}
+
 void TUserGrid::Copy() {
   Push();
   if (anchorRow < 0)
@@ -93,17 +99,19 @@ void TUserGrid::Past(int row, int column, const std::string &text) {
   Fill(Row(), Col()); // the keys act on the highlighted cell again
 }
 
-// Rows in use only: a free row has no value to change.  A cell refusing
-// its result beeps, as a refused paste does.
+// Rows in use only: a free row has no value to change, and a block of free
+// rows changes nothing.  A cell refusing its result beeps, as a refused
+// paste does.
 void TUserGrid::ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x) {
   if (!CommitEdit())
     return;
+  const bool inUse = BlockInUse();
   ForBlock([&](int row, int column) {
     if (TUserCell *cell = ColumnCell(column); cell != nullptr && isValid(row, column) != 0)
       if (!(cell->*operation)(GetValue(row, column), x))
         MessageBeep(BeepKind::Simple);
   });
-  if (container != nullptr)
+  if (container != nullptr && inUse)
     container->Changed();
   Fill(Row(), Col()); // the highlighted cell shows its new value and takes the keys
   viewport()->update();
@@ -155,12 +163,11 @@ bool TUserGrid::ConfirmDelete() {
 void TUserGrid::DelPoupClick() {
   if (!CommitEdit())
     return;
-  bool inUse = false;
-  ForBlock([&](int row, int column) { inUse = inUse || isValid(row, column) != 0; });
+  const bool inUse = BlockInUse();
   if (inUse && !ConfirmDelete())
     return;
   ForBlock([&](int row, int column) { ChangeValid(row, column, 0); });
-  if (container != nullptr)
+  if (container != nullptr && inUse)
     container->Changed();
   Fill(Row(), Col());
 }
@@ -210,10 +217,8 @@ void TUserGrid::LineCopy(int dataRow) {
   if (!AskValue("Kopieren zur Zeile", number))
     return;
   const int to = TargetRow(number);
-  if (container != nullptr && to >= 0) {
-    container->CopyRow(dataRow, to);
+  if (container != nullptr && to >= 0 && container->CopyRow(dataRow, to) != 0)
     container->Changed();
-  }
 }
 
 void TUserGrid::LineMove(int dataRow) {

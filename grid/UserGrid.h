@@ -221,6 +221,8 @@ private:
   bool Skipped(int row, int column);
   void BlockRect(int &top, int &left, int &bottom, int &right) const;
   void ForBlock(const std::function<void(int row, int column)> &step);
+  // Whether the block touches a row in use.
+  bool BlockInUse();
   void ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x);
   bool AskValue(const char *caption, double &value);
   // "Zeile Löschen ?" answered with OK.

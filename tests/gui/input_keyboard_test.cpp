@@ -222,8 +222,9 @@ void InputKeyboardTest::returnAfterAnAnalysisGoesToTheStatusWindow() {
   QCOMPARE(dialogs.Messages(), std::vector<std::string>{});
 }
 
-// A key typed or a choice double-clicked into a free row, then Escape: the
-// row stays free, nothing is marked changed, the results stay, and F2
+// A key typed or a choice double-clicked into a free row, then Escape, and
+// row and block commands on free rows that change nothing: the row stays
+// free, nothing is marked changed, the results stay, and F2
 // writes both files as they were.  Back from "Fertig" the grid shows its
 // current cell, also on a free row.
 void InputKeyboardTest::escapeLeavesAFreeRowFreeAndTheFilesAsTheyWere() {
@@ -248,6 +249,13 @@ void InputKeyboardTest::escapeLeavesAFreeRowFreeAndTheFilesAsTheyWere() {
   PressKey(Qt::Key_Escape);
   PressKey(Qt::Key_Insert, Qt::AltModifier); // below the last load: nothing moves
   PressKey(Qt::Key_Delete, Qt::AltModifier);
+  DialogRecorder dialogs;
+  dialogs.AnswerValue(MsgResult::Ok, "1");
+  PressKey(Qt::Key_C, Qt::AltModifier); // a free row has nothing to copy
+  DragCells(nodeLoads, 1, 2 + 1, 3, 2 + 2);
+  dialogs.AnswerValue(MsgResult::Ok, "2");
+  nodeLoads->BlockPopup()->actions()[0]->trigger(); // "Addieren" on free rows
+  nodeLoads->BlockPopup()->actions()[2]->trigger(); // "Löschen" on free rows
   QCOMPARE(Nodes.IsRowValid(4) + NodeLoads.IsRowValid(1), 0);
   QCOMPARE(Form().SystemChangedFlag + Form().LoadChangedFlag, 0);
   QCOMPARE(Solutions.ResultsPresent, 1);
