@@ -101,18 +101,22 @@ void TUserGrid::Past(int row, int column, const std::string &text) {
 
 // Rows in use only: a free row has no value to change, and a block of free
 // rows changes nothing.  A cell refusing its result beeps, as a refused
-// paste does.
+// paste does; a result taken is stored again through the table, whose
+// rules (a position clamped to 0 .. 1, a range's end moved along) apply as
+// to a typed value, and the table reports the change.
 void TUserGrid::ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x) {
   if (!CommitEdit())
     return;
-  const bool inUse = BlockInUse();
   ForBlock([&](int row, int column) {
-    if (TUserCell *cell = ColumnCell(column); cell != nullptr && isValid(row, column) != 0)
-      if (!(cell->*operation)(GetValue(row, column), x))
-        MessageBeep(BeepKind::Simple);
+    TUserCell *cell = ColumnCell(column);
+    if (cell == nullptr || isValid(row, column) == 0)
+      return;
+    void *value = GetValue(row, column);
+    if ((cell->*operation)(value, x))
+      SetValue(row, column, value);
+    else
+      MessageBeep(BeepKind::Simple);
   });
-  if (container != nullptr && inUse)
-    container->Changed();
   Fill(Row(), Col()); // the highlighted cell shows its new value and takes the keys
   viewport()->update();
 }
