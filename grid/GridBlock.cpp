@@ -15,6 +15,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 int TUserGrid::isBlock(int row, int column) const {
   if (blockShown == 0 || anchorRow < 0)
@@ -101,22 +103,25 @@ void TUserGrid::Past(int row, int column, const std::string &text) {
 
 // Rows in use only: a free row has no value to change, and a block of free
 // rows changes nothing.  A cell refusing its result beeps, as a refused
-// paste does; a result taken is stored again through the table, whose
-// rules (a position clamped to 0 .. 1, a range's end moved along) apply as
-// to a typed value, and the table reports the change.
+// paste does.  Once every cell has its result, the results taken are
+// stored again through the table, whose rules (a position clamped to
+// 0 .. 1, a range's last end moved along) apply as to a typed value, and
+// the table reports the change; a range moved whole stays whole.
 void TUserGrid::ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x) {
   if (!CommitEdit())
     return;
+  std::vector<std::pair<int, int>> taken;
   ForBlock([&](int row, int column) {
     TUserCell *cell = ColumnCell(column);
     if (cell == nullptr || isValid(row, column) == 0)
       return;
-    void *value = GetValue(row, column);
-    if ((cell->*operation)(value, x))
-      SetValue(row, column, value);
+    if ((cell->*operation)(GetValue(row, column), x))
+      taken.emplace_back(row, column);
     else
       MessageBeep(BeepKind::Simple);
   });
+  for (const auto &[row, column] : taken)
+    SetValue(row, column, GetValue(row, column));
   Fill(Row(), Col()); // the highlighted cell shows its new value and takes the keys
   viewport()->update();
 }

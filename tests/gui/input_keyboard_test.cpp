@@ -321,7 +321,8 @@ void InputKeyboardTest::typedTextIsHeldToItsColumnWhateverTheFirstKey() {
   QCOMPARE(dialogs.Messages(), std::vector<std::string>{"Zeile Löschen ?"});
 }
 
-// "Löschen" over two loads asks first, and Cancel keeps both.  "Addieren"
+// Block arithmetic over load ranges follows the ranges' rules.  "Löschen"
+// over two loads asks first, and Cancel keeps both.  "Addieren"
 // adds the number as typed into the value dialog; on the beams it leaves
 // the node and cross-section numbers that would turn negative, with a
 // beep each.
@@ -333,6 +334,20 @@ void InputKeyboardTest::blockCommandsAskAndTakeTheValueAsTyped() {
   loads->PageControl1->setCurrentIndex(2);
   QTRY_COMPARE(beamLoads->GetDWidth(), 0); // the form follows its widest page
   QVERIFY(Form().MdiArea->viewport()->rect().contains(loads->parentWidget()->geometry()));
+  {
+    // Whole ranges move as one; a first beam added past the last one
+    // takes the last along, as when typed.
+    DialogRecorder dialogs;
+    dialogs.AnswerValue(MsgResult::Ok, "1");
+    dialogs.AnswerValue(MsgResult::Ok, "2");
+    DragCells(beamLoads, 1, 3, 2, 4);
+    beamLoads->BlockPopup()->actions()[0]->trigger();
+    DragCells(beamLoads, 1, 4, 1, 4);
+    beamLoads->BlockPopup()->actions()[0]->trigger();
+    QCOMPARE(std::make_tuple(BeamLoads.At(0).from, BeamLoads.At(0).to, BeamLoads.At(1).from,
+                             BeamLoads.At(1).to),
+             std::make_tuple(3, 3, 4, 4));
+  }
   {
     DialogRecorder dialogs;
     dialogs.Answer(MsgResult::Cancel);
