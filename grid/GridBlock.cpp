@@ -140,7 +140,11 @@ bool TUserGrid::AskValue(const char *caption, double &value) {
   KillFocus(); // as when the dialog takes the focus
   TCellDialog1 dialog(this);
   dialog.setWindowTitle(QString::fromUtf8(caption));
-  const bool confirmed = dialog.Execute() == MsgResult::Ok;
+  bool confirmed = dialog.Execute() == MsgResult::Ok;
+  if (confirmed && !dialog.MyEdit1->ReadsInFull()) {
+    MessageBeep(BeepKind::Simple); // a text that is no number, as in a cell
+    confirmed = false;
+  }
   if (confirmed)
     value = dialog.MyEdit1->GetValue();
   setFocus(Qt::OtherFocusReason);

@@ -224,6 +224,8 @@ private:
   // Whether the block touches a row in use.
   bool BlockInUse();
   void ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x);
+  // The value dialog: true with the value when confirmed with a text that
+  // reads in full as a number; any other text beeps and counts as cancelled.
   bool AskValue(const char *caption, double &value);
   // "Zeile Löschen ?" answered with OK.
   bool ConfirmDelete();

@@ -385,6 +385,10 @@ void InputKeyboardTest::blockCommandsAskAndTakeTheValueAsTyped() {
   QCOMPARE(std::make_tuple(Beams.At(1).node1, Beams.At(1).node2, Beams.At(1).material),
            std::make_tuple(3, 0, 3));
   QCOMPARE(Beams.At(1).thickness, 0.3 + 1.2345678 - 4.5);
+  dialogs.AnswerValue(MsgResult::Ok, "0.5.");
+  beams->BlockPopup()->actions()[1]->trigger(); // a text that is no number: a beep, no change
+  QCOMPARE(MessageBeepCount(BeepKind::Simple) - beeps, 6);
+  QCOMPARE(Beams.At(1).thickness, 0.3 + 1.2345678 - 4.5);
 }
 
 QTEST_MAIN(InputKeyboardTest)
