@@ -61,10 +61,11 @@ void TMainForm::Belastung1Click() {
   Activate(GetLoadInputForm());
 }
 
-void TMainForm::CommitInputEdits() {
+bool TMainForm::CommitInputEdits() {
+  bool stored = true;
   for (FileKind kind : {FileKind::System, FileKind::Load})
-    if (TInputForm *form = InputWindow(kind))
-      form->CommitEdits();
+    stored = EditsStored(kind) && stored;
+  return stored;
 }
 
 void TMainForm::ShowInputFault(const InputFault &fault) {

@@ -248,8 +248,8 @@ void TInputForm::SpeedButton5Click() {
 // A fault is shown by the check itself, through the frame window, so that
 // the analysis shows it the same way.
 void TInputForm::SpeedButton4Click() {
-  if (MainForm != nullptr)
-    MainForm->CommitInputEdits();
+  if (MainForm != nullptr && !MainForm->CommitInputEdits())
+    return; // a refused text is checked once it is corrected
   if (!Layout.check())
     MessageBox("In Ordnung", "Plausibilitätskontrolle");
 }

@@ -74,11 +74,12 @@ public:
 
   // The input forms (InputCommands.cpp): made and shown on first request,
   // null again once closed.  CommitInputEdits stores what is typed but not
-  // yet stored in their grids; ShowInputFault shows a check's fault at its
+  // yet stored in their grids, false when a grid refused its text (which
+  // stays for correction); ShowInputFault shows a check's fault at its
   // cell, then its message.
   TSystemInputForm *GetSystemInputForm();
   TLoadInputForm *GetLoadInputForm();
-  void CommitInputEdits();
+  bool CommitInputEdits();
   void ShowInputFault(const InputFault &fault);
   QPointer<TSystemInputForm> SystemInputWindow;
   QPointer<TLoadInputForm> LoadInputWindow;

@@ -29,7 +29,8 @@ std::optional<std::string> ResultsProtocolText(const TMainForm &form) {
 }
 
 void TMainForm::Eingabeprotocoll1Click() {
-  CommitInputEdits();
+  if (!CommitInputEdits())
+    return; // the protocol would show other values than the grid
   std::string text;
   PrintInput(text, HeaderOf(*this));
   const std::string name = WriteTempProtocol(TempFiles, text);

@@ -15,6 +15,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 int TUserGrid::isBlock(int row, int column) const {
   if (blockShown == 0 || anchorRow < 0)
@@ -44,6 +46,12 @@ void TUserGrid::ForBlock(const std::function<void(int row, int column)> &step) {
   for (int row = top; row <= bottom; ++row)
     for (int column = left; column <= right; ++column)
       step(row, column);
+}
+
+bool TUserGrid::BlockInUse() {
+  bool inUse = false;
+  ForBlock([&](int row, int column) { inUse = inUse || isValid(row, column) != 0; });
+  return inUse;
 }
 
 void TUserGrid::Copy() {
@@ -76,8 +84,8 @@ void TUserGrid::PasteColumnInGrid(int column) const {
 void TUserGrid::Past(int row, int column, const std::string &text) {
   PasteColumnInGrid(column);
   TUserCell *cell = ColumnCell(column);
-  if (cell == nullptr)
-    return;
+  if (cell == nullptr || Skipped(row, column))
+    return; // a computed column takes nothing, as it takes no typing
   std::string pasted = text;
   if (!cell->PastedText(pasted)) {
     MessageBeep(BeepKind::Simple);
@@ -93,18 +101,27 @@ void TUserGrid::Past(int row, int column, const std::string &text) {
   Fill(Row(), Col()); // the keys act on the highlighted cell again
 }
 
-// Rows in use only: a free row has no value to change.  A cell refusing
-// its result beeps, as a refused paste does.
+// Rows in use only: a free row has no value to change, and a block of free
+// rows changes nothing.  A cell refusing its result beeps, as a refused
+// paste does.  Once every cell has its result, the results taken are
+// stored again through the table, whose rules (a position clamped to
+// 0 .. 1, a range's last end moved along) apply as to a typed value, and
+// the table reports the change; a range moved whole stays whole.
 void TUserGrid::ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x) {
   if (!CommitEdit())
     return;
+  std::vector<std::pair<int, int>> taken;
   ForBlock([&](int row, int column) {
-    if (TUserCell *cell = ColumnCell(column); cell != nullptr && isValid(row, column) != 0)
-      if (!(cell->*operation)(GetValue(row, column), x))
-        MessageBeep(BeepKind::Simple);
+    TUserCell *cell = ColumnCell(column);
+    if (cell == nullptr || isValid(row, column) == 0)
+      return;
+    if ((cell->*operation)(GetValue(row, column), x))
+      taken.emplace_back(row, column);
+    else
+      MessageBeep(BeepKind::Simple);
   });
-  if (container != nullptr)
-    container->Changed();
+  for (const auto &[row, column] : taken)
+    SetValue(row, column, GetValue(row, column));
   Fill(Row(), Col()); // the highlighted cell shows its new value and takes the keys
   viewport()->update();
 }
@@ -123,7 +140,11 @@ bool TUserGrid::AskValue(const char *caption, double &value) {
   KillFocus(); // as when the dialog takes the focus
   TCellDialog1 dialog(this);
   dialog.setWindowTitle(QString::fromUtf8(caption));
-  const bool confirmed = dialog.Execute() == MsgResult::Ok;
+  bool confirmed = dialog.Execute() == MsgResult::Ok;
+  if (confirmed && !dialog.MyEdit1->ReadsInFull()) {
+    MessageBeep(BeepKind::Simple); // a text that is no number, as in a cell
+    confirmed = false;
+  }
   if (confirmed)
     value = dialog.MyEdit1->GetValue();
   setFocus(Qt::OtherFocusReason);
@@ -155,20 +176,28 @@ bool TUserGrid::ConfirmDelete() {
 void TUserGrid::DelPoupClick() {
   if (!CommitEdit())
     return;
-  bool inUse = false;
-  ForBlock([&](int row, int column) { inUse = inUse || isValid(row, column) != 0; });
+  const bool inUse = BlockInUse();
   if (inUse && !ConfirmDelete())
     return;
   ForBlock([&](int row, int column) { ChangeValid(row, column, 0); });
-  if (container != nullptr)
+  if (container != nullptr && inUse)
     container->Changed();
   Fill(Row(), Col());
 }
 
+// Inserting or deleting a row changes the table when a row in use moves
+// or goes; below the last row in use it changes nothing (the tables that
+// name such free rows report their own change).
+bool TUserGrid::MovesRowsInUse(int dataRow) const {
+  return dataRow < container->LastUsedRow();
+}
+
 void TUserGrid::LineInsert(int dataRow) {
   if (container != nullptr && CommitEdit()) {
+    const bool changes = MovesRowsInUse(dataRow);
     container->InsertLine(dataRow);
-    container->Changed();
+    if (changes)
+      container->Changed();
   }
   setFocus(Qt::OtherFocusReason);
 }
@@ -176,8 +205,10 @@ void TUserGrid::LineInsert(int dataRow) {
 void TUserGrid::LineDelete(int dataRow) {
   if (container != nullptr && CommitEdit() &&
       (container->IsRowValid(dataRow) == 0 || ConfirmDelete())) {
+    const bool changes = MovesRowsInUse(dataRow);
     container->DeleteLine(dataRow);
-    container->Changed();
+    if (changes)
+      container->Changed();
   }
   setFocus(Qt::OtherFocusReason);
 }
@@ -199,10 +230,8 @@ void TUserGrid::LineCopy(int dataRow) {
   if (!AskValue("Kopieren zur Zeile", number))
     return;
   const int to = TargetRow(number);
-  if (container != nullptr && to >= 0) {
-    container->CopyRow(dataRow, to);
+  if (container != nullptr && to >= 0 && container->CopyRow(dataRow, to) != 0)
     container->Changed();
-  }
 }
 
 void TUserGrid::LineMove(int dataRow) {

@@ -43,6 +43,11 @@ double TMyEdit::GetValue() {
   return value;
 }
 
+bool TMyEdit::ReadsInFull() const {
+  double value = 0;
+  return ParseDoubleC(WithDecimalPoint(entered).c_str(), value);
+}
+
 QChar TMyEdit::FilterChar(QChar ch) {
   if (ch == QChar(','))
     return QChar('.');

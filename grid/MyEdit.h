@@ -16,6 +16,8 @@ public:
   // even after the text was shown reformatted; the text is reformatted
   // (without EditChanged).
   double GetValue();
+  // Whether the text as entered reads in full as a number (',' as '.').
+  bool ReadsInFull() const;
   // Reads text (',' as '.'; no number reads 0) and replaces it by the
   // value in the general format, 6 significant digits, with the user's
   // decimal separator.

@@ -146,8 +146,9 @@ public:
   // Stores text into a cell (the row comes into use); a column beyond the
   // grid raises "Kopierbeireich außerhalb der Tabelle", a row beyond it
   // grows the grid.  Text that typing could not give the cell is refused
-  // with a beep and the cell keeps its value.  Afterwards the current cell
-  // is the edit cell again.
+  // with a beep and the cell keeps its value; a read-only cell (one typing
+  // passes over) takes nothing and brings no row into use.  Afterwards the
+  // current cell is the edit cell again.
   void Past(int row, int column, const std::string &text);
   // Raises "Kopierbeireich außerhalb der Tabelle" for a column beyond the
   // grid, before a paste stores anything.
@@ -220,10 +221,15 @@ private:
   bool Skipped(int row, int column);
   void BlockRect(int &top, int &left, int &bottom, int &right) const;
   void ForBlock(const std::function<void(int row, int column)> &step);
+  // Whether the block touches a row in use.
+  bool BlockInUse();
   void ArithmeticBlock(bool (TUserCell::*operation)(void *, double), double x);
+  // The value dialog: true with the value when confirmed with a text that
+  // reads in full as a number; any other text beeps and counts as cancelled.
   bool AskValue(const char *caption, double &value);
   // "Zeile Löschen ?" answered with OK.
   bool ConfirmDelete();
+  bool MovesRowsInUse(int dataRow) const;
   // The value of the changed edit text, null when its column refuses it.
   const void *EditValue();
   bool EditPending() const;

@@ -211,6 +211,12 @@ void InputContainer::Refresh() {
   if (grid == nullptr)
     return;
   grid->SetRowCount(std::max(LastUsedRow(), kMinGridRows) + grid->FixedRows());
+  Redraw();
+}
+
+void InputContainer::Redraw() {
+  if (grid == nullptr)
+    return;
   if (grid->Row() > 0 && grid->Col() > 0)
     grid->Fill(grid->Row(), grid->Col());
   grid->Invalidate();

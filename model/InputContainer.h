@@ -107,6 +107,10 @@ public:
   void MoveLine(int from, int to);
   // Marks the active count stale and brings a bound grid up to date.
   void Refresh();
+  // Shows values changed in place, the rows where they were: a bound grid
+  // stores or keeps its pending edit (a refused text stays for
+  // correction), reloads its current cell and repaints.
+  void Redraw();
   // Exchanges all rows with other, a table of the same record size, and
   // refreshes both.  Cannot fail: the file commands put a table read in full
   // in place of the live one with it.

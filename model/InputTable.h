@@ -38,7 +38,7 @@ public:
     if (value == nullptr)
       return;
     if (void *field = FieldAddress(row, column))
-      std::memcpy(field, value, columns[column].size);
+      std::memmove(field, value, columns[column].size); // value may be the field itself
   }
 
   void WriteItem(std::FILE *file, int row) override {

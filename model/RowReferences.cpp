@@ -81,7 +81,7 @@ void FollowRowChange(InputContainer &target, const RowChange &change) {
       changed.push_back(&table);
   }
   for (InputContainer *table : changed) {
-    table->Refresh();
+    table->Redraw();
     table->Changed();
   }
 }

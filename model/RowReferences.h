@@ -7,8 +7,9 @@
 // of a table, every reference to them in the rows in use of the tables that
 // point at it follows, so the grids, the files, the checks and the analysis
 // all see the structure the user built.  A table whose references changed
-// is refreshed (its grid repainted) and reports the change as an edit of
-// its own would.  Reading a file and the keyed import renumber nothing.
+// is redrawn in place (its rows stay, and so does a text its grid refused)
+// and reports the change as an edit of its own would.  Reading a file and the keyed import renumber
+// nothing.
 #include "model/InputContainer.h"
 
 #include <cstdint>

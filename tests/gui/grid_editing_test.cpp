@@ -358,6 +358,14 @@ void GridEditingTest::pasteEndsRowsAtCrLfLfAndCrAndRefusesABlockBeyondTheGrid() 
   QApplication::clipboard()->setText(QString::fromStdString(lines));
   Key(grid, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(grid->RowCount(), rows + 4); // the last pasted row is shown
+
+  // A column typing cannot reach takes nothing: a length pasted onto a
+  // free beam row brings no beam into use.
+  GridWindow beams(MakeBeamGrid);
+  QApplication::clipboard()->setText("5");
+  Click(beams.grid, 6, 2);
+  Key(beams.grid, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(Beams.ActiveCount(), 0);
 }
 
 void GridEditingTest::copyGivesTheBlockAsTabSeparatedLines() {
@@ -424,6 +432,14 @@ void GridEditingTest::blockArithmeticAndDeleteAndTheirColours() {
   QCOMPARE(Beams.IsRowValid(1), 0);
   grid->clearFocus();
   QVERIFY(!grid->isBlock(2, 1)); // hidden when the focus goes
+
+  // A result goes into the table as a typed value does: a hinge position
+  // stops at the beam's end.
+  Use(Hinges, 1).position = 0.5;
+  GridWindow hinges(MakeHingeGrid);
+  Drag(hinges.grid, 2, 1, 2, 1);
+  hinges.grid->AddBlock(0.7);
+  QCOMPARE(Hinges.At(0).position, 1.0);
 }
 
 void GridEditingTest::rowCommandsAskAndAnswer() {

@@ -222,8 +222,9 @@ void InputKeyboardTest::returnAfterAnAnalysisGoesToTheStatusWindow() {
   QCOMPARE(dialogs.Messages(), std::vector<std::string>{});
 }
 
-// A key typed or a choice double-clicked into a free row, then Escape: the
-// row stays free, nothing is marked changed, the results stay, and F2
+// A key typed or a choice double-clicked into a free row, then Escape, and
+// row and block commands on free rows that change nothing: the row stays
+// free, nothing is marked changed, the results stay, and F2
 // writes both files as they were.  Back from "Fertig" the grid shows its
 // current cell, also on a free row.
 void InputKeyboardTest::escapeLeavesAFreeRowFreeAndTheFilesAsTheyWere() {
@@ -246,6 +247,15 @@ void InputKeyboardTest::escapeLeavesAFreeRowFreeAndTheFilesAsTheyWere() {
   ClickCell(nodeLoads, 1, 2 + 1);
   TypeText("3");
   PressKey(Qt::Key_Escape);
+  PressKey(Qt::Key_Insert, Qt::AltModifier); // below the last load: nothing moves
+  PressKey(Qt::Key_Delete, Qt::AltModifier);
+  DialogRecorder dialogs;
+  dialogs.AnswerValue(MsgResult::Ok, "1");
+  PressKey(Qt::Key_C, Qt::AltModifier); // a free row has nothing to copy
+  DragCells(nodeLoads, 1, 2 + 1, 3, 2 + 2);
+  dialogs.AnswerValue(MsgResult::Ok, "2");
+  nodeLoads->BlockPopup()->actions()[0]->trigger(); // "Addieren" on free rows
+  nodeLoads->BlockPopup()->actions()[2]->trigger(); // "Löschen" on free rows
   QCOMPARE(Nodes.IsRowValid(4) + NodeLoads.IsRowValid(1), 0);
   QCOMPARE(Form().SystemChangedFlag + Form().LoadChangedFlag, 0);
   QCOMPARE(Solutions.ResultsPresent, 1);
@@ -295,9 +305,24 @@ void InputKeyboardTest::typedTextIsHeldToItsColumnWhateverTheFirstKey() {
   TypeText("1");
   QCOMPARE(Nodes.At(1).supportX, 1);
   QCOMPARE(nodes->Col(), 4);
+
+  // A row command that moves the node loads' references keeps the text
+  // the node load grid refused, and the analysis waits for it.
+  TUserGrid *nodeLoads = Form().GetLoadInputForm()->PageGrid("Knotenlastentab");
+  ClickCell(nodeLoads, 3, 2);
+  TypeText("1.2.3");
+  ClickCell(nodes, 1, 2);
+  PressKey(Qt::Key_Insert, Qt::AltModifier);
+  QCOMPARE(NodeLoads.At(0).from, 3);
+  QCOMPARE(std::make_pair(nodeLoads->EText, nodeLoads->EChanged),
+           std::make_pair(std::string("1.2.3"), 1));
+  PressKey(Qt::Key_F9);
+  QCOMPARE(Solutions.ResultsPresent, 0);
+  QCOMPARE(dialogs.Messages(), std::vector<std::string>{"Zeile Löschen ?"});
 }
 
-// "Löschen" over two loads asks first, and Cancel keeps both.  "Addieren"
+// Block arithmetic over load ranges follows the ranges' rules.  "Löschen"
+// over two loads asks first, and Cancel keeps both.  "Addieren"
 // adds the number as typed into the value dialog; on the beams it leaves
 // the node and cross-section numbers that would turn negative, with a
 // beep each.
@@ -309,6 +334,20 @@ void InputKeyboardTest::blockCommandsAskAndTakeTheValueAsTyped() {
   loads->PageControl1->setCurrentIndex(2);
   QTRY_COMPARE(beamLoads->GetDWidth(), 0); // the form follows its widest page
   QVERIFY(Form().MdiArea->viewport()->rect().contains(loads->parentWidget()->geometry()));
+  {
+    // Whole ranges move as one; a first beam added past the last one
+    // takes the last along, as when typed.
+    DialogRecorder dialogs;
+    dialogs.AnswerValue(MsgResult::Ok, "1");
+    dialogs.AnswerValue(MsgResult::Ok, "2");
+    DragCells(beamLoads, 1, 3, 2, 4);
+    beamLoads->BlockPopup()->actions()[0]->trigger();
+    DragCells(beamLoads, 1, 4, 1, 4);
+    beamLoads->BlockPopup()->actions()[0]->trigger();
+    QCOMPARE(std::make_tuple(BeamLoads.At(0).from, BeamLoads.At(0).to, BeamLoads.At(1).from,
+                             BeamLoads.At(1).to),
+             std::make_tuple(3, 3, 4, 4));
+  }
   {
     DialogRecorder dialogs;
     dialogs.Answer(MsgResult::Cancel);
@@ -345,6 +384,10 @@ void InputKeyboardTest::blockCommandsAskAndTakeTheValueAsTyped() {
            std::make_tuple(2, 3, 2));
   QCOMPARE(std::make_tuple(Beams.At(1).node1, Beams.At(1).node2, Beams.At(1).material),
            std::make_tuple(3, 0, 3));
+  QCOMPARE(Beams.At(1).thickness, 0.3 + 1.2345678 - 4.5);
+  dialogs.AnswerValue(MsgResult::Ok, "0.5.");
+  beams->BlockPopup()->actions()[1]->trigger(); // a text that is no number: a beep, no change
+  QCOMPARE(MessageBeepCount(BeepKind::Simple) - beeps, 6);
   QCOMPARE(Beams.At(1).thickness, 0.3 + 1.2345678 - 4.5);
 }
 
