@@ -127,10 +127,9 @@ void GraphWindow::MouseMove(PixelPoint at, int width, int height) {
     DragEnd = at;
     RubberBandChanged();
   } else if (MouseMode == kMousePanning) {
-    const PixelPoint from = DragStart;
-    Pan(from, at, width, height);
+    Pan(DragStart, at, width, height);
     DragStart = at;
-    PanMoved(from, at);
+    PanMoved();
   }
 }
 
@@ -141,9 +140,9 @@ void GraphWindow::DoubleClick() {
   RepaintAtRelease = true;
 }
 
-void GraphWindow::PanMoved(PixelPoint from, PixelPoint to) {
+void GraphWindow::PanMoved() {
   if (View)
-    View->ShowPan(from, to);
+    View->ShowPan();
 }
 
 // A zoom window is used once; a pan leaves the pan armed.  A rectangle too

@@ -85,10 +85,10 @@ public:
   // Only the rubber band of a zoom window moved, came or went; the picture
   // below it is as it was.
   virtual void ShowRubberBand() = 0;
-  // A pan moved the view with the mouse from `from` to `to`: the picture
-  // shown moves with it, and the list is replayed when PanPicture
-  // (graphics/core/PanPicture.h) says so; the release invalidates.
-  virtual void ShowPan(PixelPoint from, PixelPoint to) = 0;
+  // A pan moved the view with the mouse: the picture shown moves with it,
+  // and the list is replayed when PanPicture (graphics/core/PanPicture.h)
+  // says so; the release invalidates.
+  virtual void ShowPan() = 0;
   // The display list is about to be rebuilt: whatever reads it on another
   // thread must have stopped.
   virtual void ListChanging() {}
@@ -240,7 +240,7 @@ private:
   void Draw(float L);
   void Invalidate();
   void RubberBandChanged();
-  void PanMoved(PixelPoint from, PixelPoint to);
+  void PanMoved();
 
   GraphWindowView *View;
   // Set while a rebuild must keep ViewBox whatever KeepView says.

@@ -573,7 +573,7 @@ void TGraphForm::ShowRubberBand() {
   PaintBox1->update();
 }
 
-void TGraphForm::ShowPan(PixelPoint, PixelPoint) {
+void TGraphForm::ShowPan() {
   Pan.Begin();
   Pan.Moved();
   PaintBox1->update();

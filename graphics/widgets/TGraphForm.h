@@ -125,7 +125,7 @@ private:
   void ShowCaption(const std::string &caption) override;
   void Invalidate() override;
   void ShowRubberBand() override;
-  void ShowPan(PixelPoint from, PixelPoint to) override;
+  void ShowPan() override;
   void ListChanging() override;
 
   std::unique_ptr<GraphWindow> Window;

@@ -30,7 +30,7 @@ public:
   void ShowCaption(const std::string &text) override { caption = text; }
   void Invalidate() override { ++invalidations; }
   void ShowRubberBand() override { ++rubberBands; }
-  void ShowPan(PixelPoint, PixelPoint) override { ++pans; }
+  void ShowPan() override { ++pans; }
   // The records the list still held when each rebuild announced itself.
   const PaintContainer *list = nullptr;
   std::vector<int> recordsAtChange;
